@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "field_selection.h"
+
+namespace nickbridge {
+
+// How the Convert command talks to whoever runs it: the window shows message boxes and
+// choosers, the command line prints.
+class ConvertReport {
+public:
+    virtual ~ConvertReport() = default;
+    // A refusal or failure the user must see.
+    virtual void showProblem(const std::string& text) = 0;
+    // The completion message.
+    virtual void showCompletion(const std::string& text) = 0;
+    // The file was refused: let the user pick another source file.
+    virtual void showSourceChooser() = 0;
+    // A conversion completed: move the choosers back to their default folders.
+    virtual void resetChoosers() = 0;
+};
+
+enum class ConvertOutcome { Converted, NothingToDo, Refused, SourceUnreadable, OutputUnwritable };
+
+// One press of "&Convert!": load, check paths, convert every record in place, write, report,
+// empty `records` (whatever the outcome) and reset the choosers after a completed conversion.
+ConvertOutcome runConvertCommand(const std::string& sourcePath, const std::string& outputPath,
+                                 const FieldSelection& selection, std::vector<std::string>& records,
+                                 ConvertReport& report);
+
+}  // namespace nickbridge

@@ -1,0 +1,23 @@
+#pragma once
+
+namespace nickbridge {
+
+// The state of one field check box; the numbers are what nbr.ini stores.
+enum class BoxState { Clear = 0, Ticked = 1, Greyed = 2 };
+
+// The eight field boxes of the main window, named after their controls.
+// NN (Nickname) is shown and remembered but never changes the output.
+struct FieldSelection {
+    BoxState FN = BoxState::Ticked;
+    BoxState LN = BoxState::Ticked;
+    BoxState NN = BoxState::Ticked;
+    BoxState EA = BoxState::Ticked;
+    BoxState PA = BoxState::Ticked;
+    BoxState PN = BoxState::Ticked;
+    BoxState FX = BoxState::Ticked;
+    BoxState NOTEs = BoxState::Ticked;
+
+    bool operator==(const FieldSelection&) const = default;
+};
+
+}  // namespace nickbridge

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace nickbridge::messages {
+
+// The program's own texts, exactly as users have always seen them (typos included).
+inline constexpr std::string_view kNotNicknameFile =
+    "This does not appear to be a Eudora Nicknames file.";
+inline constexpr std::string_view kNothingToDo = "Nothing to do.";
+
+std::string conversionComplete(std::string_view outputPath);
+std::string cannotReadSource(std::string_view sourcePath, std::string_view reason);
+std::string cannotWriteOutput(std::string_view outputPath, std::string_view reason);
+
+}  // namespace nickbridge::messages

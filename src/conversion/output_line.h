@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "field_selection.h"
+#include "field_set.h"
+
+namespace nickbridge {
+
+// The 21 quoted, comma-separated columns of one Palm Desktop address record, without line end.
+// Fields the selection leaves out are written empty; a double quote in a value is doubled.
+std::string formatOutputLine(const FieldSet& fields, const FieldSelection& selection);
+
+}  // namespace nickbridge

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "conversion/field_selection.h"
+
+namespace nickbridge {
+
+inline constexpr const char* kSettingsFileName = "nbr.ini";
+
+// Everything saveall writes, in the fifteen lines' order.
+struct SettingsValues {
+    std::string sourcePath;   // line 1: Text1
+    std::string outputPath;   // line 2: Text2
+    std::string firstFile;    // line 3
+    std::string firstDir;     // line 4
+    std::string firstDrive;   // line 5
+    std::string secondDir;    // line 6
+    std::string secondDrive;  // line 7
+    FieldSelection boxes;     // lines 8-15: FN, LN, NN, EA, PA, PN, FX, NOTEs
+};
+
+// What a restore read. An empty optional (line missing, file unreadable, or a box line that is
+// not 0, 1 or 2) leaves its target as it is.
+struct RestoredValues {
+    std::optional<std::string> sourcePath;
+    std::optional<std::string> outputPath;
+    std::optional<std::string> firstFile;
+    std::optional<std::string> firstDir;
+    std::optional<std::string> firstDrive;
+    std::optional<std::string> secondDir;
+    std::optional<std::string> secondDrive;
+    std::optional<BoxState> FN, LN, NN, EA, PA, PN, FX, NOTEs;
+};
+
+struct SaveResult {
+    bool ok = true;
+    std::string reason;  // why the save failed
+};
+
+// nbr.ini: fifteen bare value lines, no header or keys. The path is resolved against the
+// current folder at each access, as the program has always done.
+class SettingsFile {
+public:
+    explicit SettingsFile(std::string path = kSettingsFileName);
+
+    // Appends the 37-line default block (2 empty lines, 5 "c", 30 "1"); failures are ignored.
+    void appendDefaultBlock() const;
+    // Reads lines 1 to 15; never fails, never writes.
+    RestoredValues read() const;
+    // Replaces the file with exactly fifteen lines, atomically; a read-only file is not replaced.
+    SaveResult save(const SettingsValues& values) const;
+
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// `Cannot save the settings file "nbr.ini": REASON`
+std::string cannotSaveSettings(const std::string& reason);
+
+}  // namespace nickbridge
