@@ -1,0 +1,20 @@
+#include "platform/read_only.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace nickbridge::platform {
+
+bool isReadOnlyFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(fs::path(path), error);
+    if (error || !fs::exists(status)) {
+        return false;
+    }
+    constexpr fs::perms anyWrite =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (status.permissions() & anyWrite) == fs::perms::none;
+}
+
+}  // namespace nickbridge::platform

@@ -1,0 +1,100 @@
+#include "settings/settings_file.h"
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <utility>
+#include <vector>
+
+#include "platform/file_replace.h"
+#include "platform/read_only.h"
+#include "settings/settings_lines.h"
+
+namespace nickbridge {
+
+namespace {
+
+// Lines 1 to 7, then lines 8 to 15, in file order; read and save share these tables.
+constexpr std::array kTextLines = {
+    &SettingsValues::sourcePath,  &SettingsValues::outputPath, &SettingsValues::firstFile,
+    &SettingsValues::firstDir,    &SettingsValues::firstDrive, &SettingsValues::secondDir,
+    &SettingsValues::secondDrive,
+};
+constexpr std::array kRestoredTextLines = {
+    &RestoredValues::sourcePath,  &RestoredValues::outputPath, &RestoredValues::firstFile,
+    &RestoredValues::firstDir,    &RestoredValues::firstDrive, &RestoredValues::secondDir,
+    &RestoredValues::secondDrive,
+};
+constexpr std::array kBoxLines = {
+    &FieldSelection::FN, &FieldSelection::LN, &FieldSelection::NN, &FieldSelection::EA,
+    &FieldSelection::PA, &FieldSelection::PN, &FieldSelection::FX, &FieldSelection::NOTEs,
+};
+constexpr std::array kRestoredBoxLines = {
+    &RestoredValues::FN, &RestoredValues::LN, &RestoredValues::NN, &RestoredValues::EA,
+    &RestoredValues::PA, &RestoredValues::PN, &RestoredValues::FX, &RestoredValues::NOTEs,
+};
+static_assert(kTextLines.size() + kBoxLines.size() == settings_lines::kValueLineCount);
+static_assert(kRestoredTextLines.size() == kTextLines.size());
+static_assert(kRestoredBoxLines.size() == kBoxLines.size());
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+}  // namespace
+
+SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
+
+void SettingsFile::appendDefaultBlock() const {
+    // Root could append to a read-only file; the user made it read-only to keep it as it is.
+    if (platform::isReadOnlyFile(path_)) {
+        return;
+    }
+    std::ofstream out(std::filesystem::path(path_), std::ios::binary | std::ios::app);
+    out << settings_lines::defaultBlock();
+}
+
+RestoredValues SettingsFile::read() const {
+    RestoredValues restored;
+    std::ifstream in(std::filesystem::path(path_), std::ios::binary);
+    if (!in) {
+        return restored;
+    }
+    const std::vector<std::string> lines =
+        settings_lines::readLines(in, settings_lines::kValueLineCount);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i < kRestoredTextLines.size()) {
+            restored.*kRestoredTextLines[i] =
+                std::string(settings_lines::skipLeadingBlanks(lines[i]));
+        } else {
+            restored.*kRestoredBoxLines[i - kRestoredTextLines.size()] =
+                settings_lines::parseBoxState(lines[i]);
+        }
+    }
+    return restored;
+}
+
+SaveResult SettingsFile::save(const SettingsValues& values) const {
+    std::string text;
+    for (const auto line : kTextLines) {
+        const std::string& value = values.*line;
+        // Written raw, a line break would shift every later value to another line.
+        if (value.find_first_of(kLineEnd) != std::string::npos) {
+            return {false, "a value holds a line break"};
+        }
+        text += value;
+        text += kLineEnd;
+    }
+    for (const auto box : kBoxLines) {
+        text += settings_lines::printBoxState(values.boxes.*box);
+        text += kLineEnd;
+    }
+    if (auto failure = platform::replaceFileContents(path_, text)) {
+        return {false, std::move(*failure)};
+    }
+    return {};
+}
+
+std::string cannotSaveSettings(const std::string& reason) {
+    return std::string("Cannot save the settings file \"") + kSettingsFileName + "\": " + reason;
+}
+
+}  // namespace nickbridge

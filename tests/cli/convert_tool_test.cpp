@@ -1,0 +1,275 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "nickbridge/version.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::StartsWith;
+
+// Names each parameterised case after its label.
+template <typename Case>
+std::string caseLabel(const ::testing::TestParamInfo<Case>& info) {
+    return info.param.label;
+}
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::optional<std::string> contentsIfPresent(const fs::path& path) {
+    if (!fs::exists(path)) return std::nullopt;
+    return readBytes(path);
+}
+
+std::string shellQuoted(std::string_view text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
+std::vector<std::string> crlfLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    EXPECT_EQ(start, text.size()) << "text after the last CR LF";
+    return lines;
+}
+
+std::string replaceDir(std::string text, const std::string& dir) {
+    const std::string_view mark = "{dir}";
+    for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
+        text.replace(at, mark.size(), dir);
+        at += dir.size();
+    }
+    return text;
+}
+
+struct RunResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built program through the shell, with a fresh folder for its files and its two
+// streams caught in files there.
+class ConvertToolTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::string name = std::string(info->test_suite_name()) + "-" + info->name();
+        for (char& c : name) {
+            if (c == '/') c = '-';
+        }
+        dir_ = fs::temp_directory_path() /
+               ("nickbridge-cli-" + name + "-" +
+                std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+        fs::create_directories(dir_);
+    }
+
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(dir_, ignored);
+    }
+
+    // `shellSetup` runs in the same shell right before the program replaces it.
+    RunResult run(const std::vector<std::string>& args, const std::string& shellSetup = "") {
+        std::string command = shellSetup + "exec " + shellQuoted(NICKBRIDGE_CONVERT_PROGRAM);
+        for (const std::string& arg : args) command += " " + shellQuoted(arg);
+        const fs::path outFile = dir_ / "stdout.txt";
+        const fs::path errFile = dir_ / "stderr.txt";
+        command += " >" + shellQuoted(outFile.string()) + " 2>" + shellQuoted(errFile.string());
+        const int status = std::system(command.c_str());
+        RunResult result;
+        if (status != -1 && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+        result.out = readBytes(outFile);
+        result.err = readBytes(errFile);
+        return result;
+    }
+
+    std::string path(std::string_view name) const { return (dir_ / name).string(); }
+
+    fs::path dir_;
+};
+
+const std::string kExample = std::string(NICKBRIDGE_EXAMPLES_DIR) + "/sample-nicknames.txt";
+
+TEST_F(ConvertToolTest, ConvertsTheExampleFile) {
+    const std::string output = path("converted.txt");
+    const RunResult result = run({kExample, output});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "Conversion Complete to ouput file \"" + output + "\".\n");
+    EXPECT_THAT(result.err, IsEmpty());
+    const std::vector<std::string> lines = crlfLines(readBytes(output));
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0],
+              R"("Lindqvist","Ada","","","","555 0101","555 0102","","ada@example.com",)"
+              R"("12 Harbour Road Northport","","","","","","","","","Prefers mornings","0",)"
+              R"("Eudora Nicknames")");
+    EXPECT_EQ(lines[2],
+              R"("","carla","","","","","","","carla@example.com","","","","","","","","","","",)"
+              R"("0","Eudora Nicknames")");
+    EXPECT_EQ(lines[3],
+              R"("Vance","Dmitri","","","","","","","dvance@example.com","4 Mill Lane, Easton",)"
+              R"("","","","","","","","","","0","Eudora Nicknames")");
+    EXPECT_EQ(lines[5],
+              R"("Team","Project","","","","","","","ben.okafor@example.com","","","","","","",)"
+              R"("","","","Monthly status mail","0","Eudora Nicknames")");
+}
+
+TEST_F(ConvertToolTest, FieldsOptionBlanksTheFieldsLeftOut) {
+    const std::string output = path("converted.txt");
+    const RunResult result = run({"--fields", "first,email", kExample, output});
+
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::vector<std::string> lines = crlfLines(readBytes(output));
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0],
+              R"("","Ada","","","","","","","ada@example.com","","","","","","","","","","",)"
+              R"("0","Eudora Nicknames")");
+}
+
+TEST_F(ConvertToolTest, FailedWriteLeavesTheOldOutputFile) {
+    // A file size limit fails the write, even for root; the example's output is over 512 bytes.
+    const std::string output = path("converted.txt");
+    writeBytes(output, "previous output\r\n");
+    const RunResult result = run({kExample, output}, "trap '' XFSZ; ulimit -f 1; ");
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(result.out, IsEmpty());
+    EXPECT_THAT(result.err, StartsWith("Cannot write the output file \"" + output + "\": "));
+    EXPECT_EQ(readBytes(output), "previous output\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3)
+        << "a temporary file was left behind beside converted.txt, stdout.txt and stderr.txt";
+}
+
+struct FailureCase {
+    const char* label;
+    std::optional<std::string> sourceText;  // written to {dir}/nicknames.txt; none: no file
+    std::string sourceArg;
+    std::string outputArg;
+    std::optional<std::string> previousOutput;  // written to {dir}/converted.txt beforehand
+    std::string errorStart;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.label; }
+
+class ConvertToolFailure : public ConvertToolTest,
+                           public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ConvertToolFailure, ExitsWithOneAndLeavesTheOutputAlone) {
+    const FailureCase& c = GetParam();
+    if (c.outputArg == "/dev/full" && !fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const std::string dir = dir_.string();
+    if (c.sourceText) writeBytes(path("nicknames.txt"), *c.sourceText);
+    if (c.previousOutput) writeBytes(path("converted.txt"), *c.previousOutput);
+
+    const RunResult result = run({replaceDir(c.sourceArg, dir), replaceDir(c.outputArg, dir)});
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(result.out, IsEmpty());
+    EXPECT_THAT(result.err, StartsWith(replaceDir(c.errorStart, dir)));
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+    EXPECT_EQ(contentsIfPresent(path("converted.txt")), c.previousOutput);
+}
+
+const std::string kNickname = "alias kim kim@example.com\r\n";
+const std::string kOld = "previous output\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConvertToolFailure,
+    ::testing::Values(
+        FailureCase{"MissingSource", std::nullopt, "{dir}/nicknames.txt", "{dir}/converted.txt",
+                    std::nullopt, "Cannot read the nickname file \"{dir}/nicknames.txt\": "},
+        FailureCase{"MissingSourceKeepsOldOutput", std::nullopt, "{dir}/nicknames.txt",
+                    "{dir}/converted.txt", kOld,
+                    "Cannot read the nickname file \"{dir}/nicknames.txt\": "},
+        FailureCase{"SourceIsAFolder", std::nullopt, "{dir}", "{dir}/converted.txt", std::nullopt,
+                    "Cannot read the nickname file \"{dir}\": "},
+        FailureCase{"RefusedSource", "Alias kim kim@example.com\r\n", "{dir}/nicknames.txt",
+                    "{dir}/converted.txt", std::nullopt,
+                    "This does not appear to be a Eudora Nicknames file.\n"},
+        FailureCase{"RefusedSourceKeepsOldOutput", "From: kim@example.com\r\n",
+                    "{dir}/nicknames.txt", "{dir}/converted.txt", kOld,
+                    "This does not appear to be a Eudora Nicknames file.\n"},
+        FailureCase{"EmptySourceIsRefused", "", "{dir}/nicknames.txt", "{dir}/converted.txt",
+                    std::nullopt, "This does not appear to be a Eudora Nicknames file.\n"},
+        FailureCase{"EmptySourcePath", kNickname, "", "{dir}/converted.txt", kOld,
+                    "Nothing to do.\n"},
+        FailureCase{"EmptyOutputPath", kNickname, "{dir}/nicknames.txt", "", std::nullopt,
+                    "Nothing to do.\n"},
+        FailureCase{"OutputIsAFolder", kNickname, "{dir}/nicknames.txt", "{dir}", std::nullopt,
+                    "Cannot write the output file \"{dir}\": "},
+        FailureCase{"OutputFolderMissing", kNickname, "{dir}/nicknames.txt",
+                    "{dir}/no-such-folder/converted.txt", kOld,
+                    "Cannot write the output file \"{dir}/no-such-folder/converted.txt\": "},
+        FailureCase{"DeviceFullOutput", kNickname, "{dir}/nicknames.txt", "/dev/full", std::nullopt,
+                    "Cannot write the output file \"/dev/full\": "}),
+    caseLabel<FailureCase>);
+
+TEST_F(ConvertToolTest, UsageErrorExitsWithTwoAndConvertsNothing) {
+    writeBytes(path("nicknames.txt"), kNickname);
+    const RunResult result =
+        run({"--fields", "colour", path("nicknames.txt"), path("converted.txt")});
+
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_THAT(result.out, IsEmpty());
+    EXPECT_THAT(result.err, HasSubstr("colour"));
+    EXPECT_FALSE(fs::exists(path("converted.txt")));
+}
+
+TEST_F(ConvertToolTest, MissingOutputArgumentExitsWithTwo) {
+    const RunResult result = run({kExample});
+
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_THAT(result.err, HasSubstr("OUTPUT"));
+}
+
+TEST_F(ConvertToolTest, VersionGoesToStandardOutputAndSucceeds) {
+    const RunResult result = run({"--version"});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, std::string("nickbridge-convert ") + nickbridge::kVersionText + "\n");
+    EXPECT_THAT(result.err, IsEmpty());
+}
+
+TEST_F(ConvertToolTest, HelpGoesToStandardOutputAndSucceeds) {
+    const RunResult result = run({"--help"});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_THAT(result.out, HasSubstr("Usage: nickbridge-convert [OPTIONS] SOURCE OUTPUT"));
+    EXPECT_THAT(result.err, IsEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,89 @@
+#include "platform/file_replace.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "platform/file_io.h"
+#include "platform/temp_folder.h"
+
+namespace nickbridge::platform {
+namespace {
+
+using testing::readBytes;
+using testing::TempFolder;
+using testing::writeBytes;
+
+struct ReplaceCase {
+    const char* name;
+    bool existsBefore;
+    std::string content;
+};
+
+class ReplaceFileContents : public ::testing::TestWithParam<ReplaceCase> {};
+
+TEST_P(ReplaceFileContents, LeavesExactlyTheNewBytesAndNoTemporaryFile) {
+    TempFolder folder;
+    const std::string file = folder.file("nbr.ini");
+    if (GetParam().existsBefore) {
+        writeBytes(file, "an older and much longer content\r\nthan the new one\r\n");
+    }
+    EXPECT_EQ(replaceFileContents(file, GetParam().content), std::nullopt);
+    EXPECT_EQ(readBytes(file), GetParam().content);
+    EXPECT_FALSE(std::filesystem::exists(replacementPath(file)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Contents, ReplaceFileContents,
+                         ::testing::Values(ReplaceCase{"NewFile", false, "a\r\nb\r\n"},
+                                           ReplaceCase{"ShorterThanBefore", true, "a\r\n"},
+                                           ReplaceCase{"Empty", true, ""},
+                                           ReplaceCase{"EightBitAndNulBytes", true,
+                                                       std::string("\xe9\xff\0z\r\n", 6)}),
+                         [](const auto& test) { return test.param.name; });
+
+TEST(ReplaceFileContentsFailure, ReadOnlyFileIsLeftAloneEvenForRoot) {
+    TempFolder folder;
+    const std::string file = folder.file("nbr.ini");
+    writeBytes(file, "kept\r\n");
+    testing::makeReadOnly(file);
+    EXPECT_EQ(replaceFileContents(file, "new\r\n"), "the file is read-only");
+    EXPECT_EQ(readBytes(file), "kept\r\n");
+    EXPECT_FALSE(std::filesystem::exists(replacementPath(file)));
+}
+
+TEST(ReplaceFileContentsFailure, MissingFolderGivesAReasonAndCreatesNothing) {
+    TempFolder folder;
+    const std::string file = (folder.path() / "missing" / "nbr.ini").string();
+    const auto failure = replaceFileContents(file, "new\r\n");
+    ASSERT_TRUE(failure.has_value());
+    EXPECT_NE(failure->find(replacementPath(file)), std::string::npos) << *failure;
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "missing"));
+}
+
+TEST(ReplaceFileContentsFailure, ATargetThatCannotBeReplacedKeepsNoTemporaryFile) {
+    TempFolder folder;
+    // A folder in the file's place cannot be renamed over.
+    const std::string file = folder.file("nbr.ini");
+    std::filesystem::create_directory(file);
+    std::filesystem::create_directory(std::filesystem::path(file) / "inside");
+    EXPECT_TRUE(replaceFileContents(file, "new\r\n").has_value());
+    EXPECT_TRUE(std::filesystem::is_directory(file));
+    EXPECT_FALSE(std::filesystem::exists(replacementPath(file)));
+}
+
+#ifndef _WIN32
+TEST(ReplaceFileContentsPermissions, TheOldFilesPermissionsCarryOver) {
+    using std::filesystem::perms;
+    TempFolder folder;
+    const std::string file = folder.file("nbr.ini");
+    writeBytes(file, "old\r\n");
+    const perms kept = perms::owner_read | perms::owner_write;
+    std::filesystem::permissions(file, kept);
+    ASSERT_EQ(replaceFileContents(file, "new\r\n"), std::nullopt);
+    EXPECT_EQ(std::filesystem::status(file).permissions(), kept);
+}
+#endif
+
+}  // namespace
+}  // namespace nickbridge::platform
