@@ -13,3 +13,9 @@ echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DNICKBRIDGE_SANITIZE=ON -DNICKBRIDGE_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+
+echo "== Windows build of the Qt-free code, tests under Wine"
+bash scripts/test-windows.sh
+
+echo "== Fuzzing the conversion core"
+bash fuzz/run.sh 30

@@ -11,7 +11,8 @@ struct WriteResult {
 };
 
 // Writes each line followed by CR LF. A regular (or new) file is written to a temporary file
-// beside it and renamed over it only when complete, so a failure leaves the old file as it was.
+// beside it and renamed over it only when complete, so a failure leaves the old file as it was;
+// a read-only file is never replaced.
 WriteResult writeOutputFile(const std::string& outputPath, const std::vector<std::string>& lines);
 
 }  // namespace nickbridge

@@ -1,0 +1,149 @@
+// libFuzzer target: any bytes through the loader, the field extraction and the output line.
+// Besides the sanitizers it checks what must hold for every input: records match the file's
+// lines, fields keep the shape their markers give them, and every output line reads back as
+// exactly the 21 columns it was built from.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/field_extraction.h"
+#include "conversion/nickname_loader.h"
+#include "conversion/output_line.h"
+
+namespace {
+
+using namespace nickbridge;
+
+// Names the failed check before the fuzzer saves the input.
+void require(bool holds, const char* what) {
+    if (holds) return;
+    std::fprintf(stderr, "check failed: %s\n", what);
+    std::abort();
+}
+
+// What appendRecords must produce, counted from the raw lines: one record per non-note line,
+// and the bytes each line adds (an alias line its text after 6 characters plus "|", a note
+// line its text after 5 characters plus "|" and "^^").
+struct LineTally {
+    std::size_t records = 0;
+    std::size_t bytes = 0;
+};
+
+LineTally tallyLines(std::string_view text) {
+    LineTally tally;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\r', start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+        if (line.starts_with("note")) {
+            tally.bytes += (line.size() > 5 ? line.size() - 5 : 0) + 3;
+        } else {
+            ++tally.records;
+            tally.bytes += (line.size() > 6 ? line.size() - 6 : 0) + 1;
+        }
+        start = end + 1;
+        if (start < text.size() && text[start] == '\n') ++start;
+    }
+    return tally;
+}
+
+bool hasAny(std::string_view text, std::string_view chars) {
+    return text.find_first_of(chars) != std::string_view::npos;
+}
+
+// Splits a line of double-quoted, comma-separated columns with "" for a quote inside a value;
+// fails on anything else.
+bool splitQuotedColumns(std::string_view line, std::vector<std::string>& columns) {
+    std::size_t i = 0;
+    while (true) {
+        if (i >= line.size() || line[i] != '"') return false;
+        std::string& column = columns.emplace_back();
+        for (++i;; ++i) {
+            if (i >= line.size()) return false;
+            if (line[i] != '"') {
+                column += line[i];
+            } else if (i + 1 < line.size() && line[i + 1] == '"') {
+                column += '"';
+                ++i;
+            } else {
+                break;
+            }
+        }
+        ++i;
+        if (i == line.size()) return true;
+        if (line[i] != ',') return false;
+        ++i;
+    }
+}
+
+void checkFields(const FieldSet& fields) {
+    // Code 3 became a space before anything was cut out.
+    for (const std::string* field : {&fields.username, &fields.emailAddr, &fields.phone,
+                                     &fields.FAX, &fields.address, &fields.NOTE}) {
+        require(field->find('\x03') == std::string::npos, "code 3 left in a field");
+    }
+    // The name splits at its first space and nothing is lost.
+    if (fields.username.find(' ') == std::string::npos) {
+        require(fields.firstname == fields.username && fields.lastname.empty(),
+                "a name without a space is not all first name");
+    } else {
+        require(fields.firstname.find(' ') == std::string::npos, "space in the first name");
+        require(fields.firstname + " " + fields.lastname == fields.username,
+                "first and last name do not make up the full name");
+    }
+    // A tag value ends at the first ">" after its tag; the notes start after the last one.
+    for (const std::string* field : {&fields.phone, &fields.FAX, &fields.address, &fields.NOTE}) {
+        require(field->find('>') == std::string::npos, "\">\" inside a tag value or the notes");
+    }
+    // An address keeps its "@"; its ends are cut at the marker characters, spaces among them.
+    if (!fields.emailAddr.empty()) {
+        require(fields.emailAddr.find('@') != std::string::npos, "e-mail address without \"@\"");
+        require(!hasAny(fields.emailAddr, ", |"), "separator inside the e-mail address");
+    }
+}
+
+void checkLine(const std::string& line, const FieldSet& fields) {
+    std::vector<std::string> columns;
+    require(splitQuotedColumns(line, columns), "output line is not quoted columns");
+    require(columns.size() == 21, "output line does not have 21 columns");
+    // Palm Desktop's column order; the columns not set here are always empty.
+    std::vector<std::string> expected(21);
+    expected[0] = fields.lastname;
+    expected[1] = fields.firstname;
+    expected[5] = fields.phone;
+    expected[6] = fields.FAX;
+    expected[8] = fields.emailAddr;
+    expected[9] = fields.address;
+    expected[18] = fields.NOTE;
+    expected[19] = "0";
+    expected[20] = "Eudora Nicknames";
+    require(columns == expected, "output columns do not read back as the fields");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> records;
+    appendRecords(text, records);
+    // A file that passed the check starts with an alias line, so no note line is orphaned.
+    if (isNicknameFile(text)) {
+        const LineTally tally = tallyLines(text);
+        std::size_t bytes = 0;
+        for (const std::string& record : records) bytes += record.size();
+        require(records.size() == tally.records, "records do not match the non-note lines");
+        require(bytes == tally.bytes, "records lost or gained text");
+    }
+
+    for (const std::string& record : records) {
+        const FieldSet fields = extractFields(record);
+        checkFields(fields);
+        checkLine(formatOutputLine(fields, FieldSelection{}), fields);
+    }
+    return 0;
+}

@@ -1,0 +1,178 @@
+#include "conversion/convert_command.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "test_support.h"
+
+#ifndef NICKBRIDGE_TEST_DATA_DIR
+#error "NICKBRIDGE_TEST_DATA_DIR must name the tests/data folder"
+#endif
+
+namespace nickbridge {
+namespace {
+
+namespace fs = std::filesystem;
+using Events = std::vector<std::string>;
+
+// Records what the command tells its user, in order.
+struct RecordingReport : ConvertReport {
+    void showProblem(const std::string& text) override { events.push_back("problem: " + text); }
+    void showCompletion(const std::string& text) override {
+        events.push_back("completion: " + text);
+    }
+    void showSourceChooser() override { events.push_back("source chooser"); }
+    void resetChoosers() override { events.push_back("reset choosers"); }
+
+    Events events;
+};
+
+const fs::path kData = NICKBRIDGE_TEST_DATA_DIR;
+
+class ConvertCommandTest : public ::testing::Test {
+protected:
+    ConvertOutcome run(const std::string& from, const std::string& to,
+                       const FieldSelection& selection = {}) {
+        report.events.clear();
+        return runConvertCommand(from, to, selection, records, report);
+    }
+
+    test::TempDir dir;
+    std::string source = dir.file("nicknames.txt");
+    std::string output = dir.file("converted.txt");
+    std::vector<std::string> records;
+    RecordingReport report;
+};
+
+TEST_F(ConvertCommandTest, ConvertsEveryNicknameThenResetsChoosers) {
+    fs::copy_file(kData / "nicknames.txt", source);
+    const std::string expected = test::readBytes(kData / "nicknames_converted.txt");
+
+    // A second run must give the same file, not append to it.
+    for (int pass = 1; pass <= 2; ++pass) {
+        SCOPED_TRACE(pass);
+        EXPECT_EQ(run(source, output), ConvertOutcome::Converted);
+        EXPECT_EQ(test::readBytes(output), expected);
+        EXPECT_TRUE(records.empty());
+        EXPECT_EQ(report.events,
+                  (Events{"completion: Conversion Complete to ouput file \"" + output + "\".",
+                          "reset choosers"}));
+    }
+}
+
+TEST_F(ConvertCommandTest, SelectionBlanksUntickedFields) {
+    test::writeBytes(source, "alias bob bob@home\r\nnote bob <name:Bob Smith>Plays chess\r\n");
+    FieldSelection selection;
+    selection.FN = BoxState::Greyed;
+    selection.EA = BoxState::Greyed;
+    selection.NOTEs = BoxState::Clear;
+
+    EXPECT_EQ(run(source, output, selection), ConvertOutcome::Converted);
+    EXPECT_EQ(
+        test::readBytes(output),
+        R"("Smith","Bob","","","","","","","","","","","","","","","","","","0","Eudora Nicknames")"
+        "\r\n");
+}
+
+TEST_F(ConvertCommandTest, EmptyPathIsNothingToDo) {
+    test::writeBytes(source, "alias kim kim@work\r\n");
+    for (const auto& [from, to] :
+         {std::pair{std::string(), output}, std::pair{source, std::string()}}) {
+        SCOPED_TRACE("source \"" + from + "\", output \"" + to + "\"");
+        records = {"stale|"};
+
+        EXPECT_EQ(run(from, to), ConvertOutcome::NothingToDo);
+        EXPECT_EQ(report.events, Events{"problem: Nothing to do."});
+        EXPECT_TRUE(records.empty());
+        EXPECT_FALSE(fs::exists(output));
+    }
+}
+
+TEST_F(ConvertCommandTest, RefusedFileIsNotConverted) {
+    for (const char* text : {"Alias kim kim@work\r\n", ""}) {
+        SCOPED_TRACE(text);
+        test::writeBytes(source, text);
+        for (const bool outputExists : {false, true}) {
+            if (outputExists) test::writeBytes(output, "old\r\n");
+
+            EXPECT_EQ(run(source, output), ConvertOutcome::Refused);
+            EXPECT_EQ(report.events,
+                      (Events{"problem: This does not appear to be a Eudora Nicknames file.",
+                              "source chooser"}));
+            EXPECT_TRUE(records.empty());
+            EXPECT_EQ(fs::exists(output), outputExists);
+            if (outputExists) {
+                EXPECT_EQ(test::readBytes(output), "old\r\n");
+            }
+        }
+        fs::remove(output);
+    }
+}
+
+// The reason is the system's own text for the error.
+std::string reasonFor(int error) { return std::generic_category().message(error); }
+
+TEST_F(ConvertCommandTest, UnreadableSourceLeavesOutputAlone) {
+    test::writeBytes(output, "old\r\n");
+    const std::string missing = dir.file("missing.txt");
+    records = {"stale|"};
+
+    EXPECT_EQ(run(missing, output), ConvertOutcome::SourceUnreadable);
+    EXPECT_EQ(report.events, Events{"problem: Cannot read the nickname file \"" + missing +
+                                    "\": " + reasonFor(ENOENT)});
+    EXPECT_TRUE(records.empty());
+    EXPECT_EQ(test::readBytes(output), "old\r\n");
+}
+
+TEST_F(ConvertCommandTest, UnwritableOutputGivesNoCompletion) {
+    test::writeBytes(source, "alias kim kim@work\r\n");
+    std::vector<std::pair<std::string, int>> targets{{dir.file("missing/converted.txt"), ENOENT}};
+    if (fs::exists("/dev/full")) targets.emplace_back("/dev/full", ENOSPC);
+    for (const auto& [target, error] : targets) {
+        SCOPED_TRACE(target);
+
+        EXPECT_EQ(run(source, target), ConvertOutcome::OutputUnwritable);
+        EXPECT_EQ(report.events, Events{"problem: Cannot write the output file \"" + target +
+                                        "\": " + reasonFor(error)});
+        EXPECT_TRUE(records.empty());
+    }
+}
+
+// No record-count or record-length limits, and no crash on records built to trip scanners.
+TEST_F(ConvertCommandTest, ConvertsHugeAndPathologicalRecords) {
+    constexpr std::size_t kMegabyte = 1 << 20;
+    const std::string quotes = test::repeat("\"", kMegabyte);
+    const std::string lines[] = {
+        "alias " + test::repeat("<pho", kMegabyte / 4),
+        "alias " + test::repeat("@", kMegabyte),
+        "alias " + quotes,
+        "alias x",
+        "note " + test::repeat("<phone:", kMegabyte / 7),
+        "note " + test::repeat("<name:@ ,", kMegabyte / 9),
+        "note >" + quotes,
+    };
+    std::string text;
+    for (const auto& line : lines) text += line + "\r\n";
+    text += test::repeat("alias kim kim@work\r\n", 40000);
+    test::writeBytes(source, text);
+
+    ASSERT_EQ(run(source, output), ConvertOutcome::Converted);
+    const std::string written = test::readBytes(output);
+    const std::string lineEnd = "\",\"0\",\"Eudora Nicknames\"\r\n";
+    std::size_t lineCount = 0;
+    for (auto at = written.find(lineEnd); at != std::string::npos;
+         at = written.find(lineEnd, at + 1))
+        ++lineCount;
+    EXPECT_EQ(lineCount, 4u + 40000u);
+    // The megabyte of quotes after the last ">" is the note, every quote doubled.
+    EXPECT_NE(written.find(",\"" + quotes + quotes + lineEnd), std::string::npos);
+}
+
+}  // namespace
+}  // namespace nickbridge

@@ -1,0 +1,114 @@
+#include "conversion/output_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+#if defined(__unix__)
+#include <signal.h>
+#include <sys/resource.h>
+#endif
+
+namespace nickbridge {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+class WriteOutputFileTest : public ::testing::Test {
+protected:
+    // Names of everything in the temp folder, to catch stray temporary files.
+    std::vector<std::string> folderContents() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir.path()))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    test::TempDir dir;
+    std::string target = dir.file("converted.txt");
+};
+
+TEST_F(WriteOutputFileTest, EndsEveryLineWithCrLfAndReplacesOldContent) {
+    const struct {
+        const char* name;
+        std::vector<std::string> lines;
+        std::string expected;
+    } cases[] = {
+        {"three lines", {"a", "b", "c"}, "a\r\nb\r\nc\r\n"},
+        {"bytes unchanged", {"x\0\xe9\ny"s, ""}, "x\0\xe9\ny\r\n\r\n"s},
+        {"no lines", {}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::writeBytes(target, "older and much longer content than any case writes\r\n");
+
+        const WriteResult result = writeOutputFile(target, c.lines);
+
+        EXPECT_TRUE(result.ok) << result.reason;
+        EXPECT_EQ(test::readBytes(target), c.expected);
+        EXPECT_EQ(folderContents(), std::vector<std::string>{"converted.txt"});
+    }
+}
+
+TEST_F(WriteOutputFileTest, UnwritableTargetFailsWithReason) {
+    const auto folderAsTarget = dir.path() / "folder";
+    fs::create_directory(folderAsTarget);
+    test::writeBytes(folderAsTarget / "inside.txt", "kept");
+
+    for (const std::string& path : {dir.file("missing/converted.txt"), folderAsTarget.string()}) {
+        SCOPED_TRACE(path);
+        const WriteResult result = writeOutputFile(path, {"a", "b"});
+
+        EXPECT_FALSE(result.ok);
+        EXPECT_FALSE(result.reason.empty());
+    }
+    EXPECT_FALSE(fs::exists(dir.path() / "missing"));
+    EXPECT_TRUE(fs::is_directory(folderAsTarget));
+    EXPECT_EQ(test::readBytes(folderAsTarget / "inside.txt"), "kept");
+}
+
+TEST_F(WriteOutputFileTest, FullDeviceFailsWithReason) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    const WriteResult result = writeOutputFile("/dev/full", {"a", "b"});
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.empty());
+}
+
+#if defined(__unix__)
+// A file size limit binds root too, so it makes a write fail part way.
+TEST_F(WriteOutputFileTest, FailedWriteLeavesOldFileAsItWas) {
+    test::writeBytes(target, "old\r\n");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    const auto savedHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+
+    const WriteResult result = writeOutputFile(target, std::vector<std::string>(100, "line"));
+
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, savedHandler);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.reason.empty());
+    EXPECT_EQ(test::readBytes(target), "old\r\n");
+    EXPECT_EQ(folderContents(), std::vector<std::string>{"converted.txt"});
+}
+
+TEST_F(WriteOutputFileTest, KeepsModeOfExistingFile) {
+    test::writeBytes(target, "old\r\n");
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(target, mode);
+
+    ASSERT_TRUE(writeOutputFile(target, {"a"}).ok);
+    EXPECT_EQ(fs::status(target).permissions(), mode);
+}
+#endif
+
+}  // namespace
+}  // namespace nickbridge
