@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <system_error>
 
+#include "platform/path_conventions.h"
+
 namespace nickbridge {
 namespace {
 
@@ -57,7 +59,7 @@ void appendRecords(std::string_view fileText, std::vector<std::string>& records)
 }
 
 LoadResult loadTheStuff(const std::string& sourcePath, std::vector<std::string>& records) {
-    std::FILE* file = std::fopen(sourcePath.c_str(), "rb");
+    std::FILE* file = platform::openFile(platform::nativePath(sourcePath), "rb");
     if (file == nullptr) return {LoadStatus::Unreadable, errnoText(errno)};
 
     std::string text;

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/file_replace.h"
+#include "platform/path_conventions.h"
 
 namespace nickbridge {
 namespace {
@@ -22,7 +23,7 @@ bool writeLines(std::FILE* file, const std::vector<std::string>& lines) {
 
 // A device or pipe can't be replaced by a rename: it is written directly.
 WriteResult writeInPlace(const std::string& outputPath, const std::vector<std::string>& lines) {
-    std::FILE* file = std::fopen(outputPath.c_str(), "wb");
+    std::FILE* file = platform::openFile(platform::nativePath(outputPath), "wb");
     if (file == nullptr) return {false, platform::systemErrorText(errno)};
     int error = 0;
     if (!writeLines(file, lines) || std::fflush(file) != 0) error = errno;
@@ -33,7 +34,7 @@ WriteResult writeInPlace(const std::string& outputPath, const std::vector<std::s
 
 bool isSpecialFile(const std::string& path) {
     std::error_code ignored;
-    const auto status = std::filesystem::status(path, ignored);
+    const auto status = std::filesystem::status(platform::nativePath(path), ignored);
     return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status) &&
            !std::filesystem::is_directory(status);
 }

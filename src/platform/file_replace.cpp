@@ -1,9 +1,9 @@
 #include "platform/file_replace.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <system_error>
 
+#include "platform/path_conventions.h"
 #include "platform/read_only.h"
 
 namespace nickbridge::platform {
@@ -13,8 +13,9 @@ namespace fs = std::filesystem;
 namespace {
 
 // Returns the errno of the first failure, 0 when the file was written and closed.
-int writeWhole(const std::string& path, const ContentWriter& write) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+int writeWhole(const fs::path& path, const ContentWriter& write) {
+    errno = 0;
+    std::FILE* file = openFile(path, "wb");
     if (file == nullptr) return errno;
     int error = 0;
     if (!write(file) || std::fflush(file) != 0) error = errno != 0 ? errno : EIO;
@@ -23,37 +24,40 @@ int writeWhole(const std::string& path, const ContentWriter& write) {
 }
 
 // Through a symbolic link the file it points at is replaced, and the link stays a link.
-std::string resolvedTarget(const std::string& path) {
+fs::path resolvedTarget(const fs::path& path) {
     std::error_code error;
-    if (!fs::is_symlink(fs::symlink_status(fs::path(path), error))) return path;
-    const fs::path target = fs::canonical(fs::path(path), error);
-    return error ? path : target.string();
+    if (!fs::is_symlink(fs::symlink_status(path, error))) return path;
+    const fs::path target = fs::canonical(path, error);
+    return error ? path : target;
 }
 
 }  // namespace
 
 std::string systemErrorText(int error) { return std::generic_category().message(error); }
 
-std::string replacementPath(const std::string& path) { return path + ".tmp"; }
+fs::path replacementPath(const fs::path& target) {
+    fs::path temp = target;
+    temp += ".tmp";
+    return temp;
+}
 
-std::optional<std::string> replaceFile(const std::string& linkOrPath, const ContentWriter& write) {
-    const std::string path = resolvedTarget(linkOrPath);
+std::optional<std::string> replaceFile(const std::string& path, const ContentWriter& write) {
+    const fs::path target = resolvedTarget(nativePath(path));
     std::error_code ignored;
-    const fs::file_status old = fs::status(fs::path(path), ignored);
+    const fs::file_status old = fs::status(target, ignored);
     if (fs::is_directory(old)) return systemErrorText(EISDIR);
-    if (isReadOnlyFile(path)) return "the file is read-only";
+    if (isReadOnlyFile(target)) return "the file is read-only";
 
-    const std::string temp = replacementPath(path);
-    errno = 0;
+    const fs::path temp = replacementPath(target);
     if (const int error = writeWhole(temp, write); error != 0) {
-        fs::remove(fs::path(temp), ignored);
+        fs::remove(temp, ignored);
         return systemErrorText(error);
     }
-    if (fs::exists(old)) fs::permissions(fs::path(temp), old.permissions(), ignored);
+    if (fs::exists(old)) fs::permissions(temp, old.permissions(), ignored);
     std::error_code renameError;
-    fs::rename(fs::path(temp), fs::path(path), renameError);
+    fs::rename(temp, target, renameError);
     if (renameError) {
-        fs::remove(fs::path(temp), ignored);
+        fs::remove(temp, ignored);
         return renameError.message();
     }
     return std::nullopt;

@@ -1,14 +1,13 @@
 #include "platform/read_only.h"
 
-#include <filesystem>
 #include <system_error>
 
 namespace nickbridge::platform {
 
-bool isReadOnlyFile(const std::string& path) {
+bool isReadOnlyFile(const std::filesystem::path& path) {
     namespace fs = std::filesystem;
     std::error_code error;
-    const fs::file_status status = fs::status(fs::path(path), error);
+    const fs::file_status status = fs::status(path, error);
     if (error || !fs::exists(status)) {
         return false;
     }

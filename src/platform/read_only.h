@@ -1,12 +1,12 @@
 #pragma once
 
-#include <string>
+#include <filesystem>
 
 namespace nickbridge::platform {
 
 // True when the file exists and its permissions let nobody write it; on Windows that is the
 // read-only attribute. Root may write such a file anyway, so callers that must leave it alone ask
 // here instead of relying on the system to refuse.
-bool isReadOnlyFile(const std::string& path);
+bool isReadOnlyFile(const std::filesystem::path& path);
 
 }  // namespace nickbridge::platform

@@ -1,12 +1,12 @@
 #include "settings/settings_file.h"
 
 #include <array>
-#include <filesystem>
 #include <fstream>
 #include <utility>
 #include <vector>
 
 #include "platform/file_replace.h"
+#include "platform/path_conventions.h"
 #include "platform/read_only.h"
 #include "settings/settings_lines.h"
 
@@ -45,16 +45,16 @@ SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
 
 void SettingsFile::appendDefaultBlock() const {
     // Root could append to a read-only file; the user made it read-only to keep it as it is.
-    if (platform::isReadOnlyFile(path_)) {
+    if (platform::isReadOnlyFile(platform::nativePath(path_))) {
         return;
     }
-    std::ofstream out(std::filesystem::path(path_), std::ios::binary | std::ios::app);
+    std::ofstream out(platform::nativePath(path_), std::ios::binary | std::ios::app);
     out << settings_lines::defaultBlock();
 }
 
 RestoredValues SettingsFile::read() const {
     RestoredValues restored;
-    std::ifstream in(std::filesystem::path(path_), std::ios::binary);
+    std::ifstream in(platform::nativePath(path_), std::ios::binary);
     if (!in) {
         return restored;
     }
