@@ -58,8 +58,13 @@ RestoredValues SettingsFile::read() const {
     if (!in) {
         return restored;
     }
-    const std::vector<std::string> lines =
-        settings_lines::readLines(in, settings_lines::kValueLineCount);
+    std::vector<std::string> lines;
+    try {
+        lines = settings_lines::readLines(in, settings_lines::kValueLineCount);
+    } catch (const std::ios_base::failure&) {
+        // A folder in the file's place opens but cannot be read: every value is missing.
+        return restored;
+    }
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i < kRestoredTextLines.size()) {
             restored.*kRestoredTextLines[i] =

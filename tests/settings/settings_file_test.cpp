@@ -275,6 +275,14 @@ TEST_F(SettingsFileTest, AMissingFolderFailsEveryStepQuietlyButTheSaveGivesAReas
     EXPECT_FALSE(fs::exists(folder.path() / "missing"));
 }
 
+TEST_F(SettingsFileTest, AFolderInTheFilesPlaceReadsAsMissingValuesAndIsNotReplaced) {
+    fs::create_directory(path);
+    settings.appendDefaultBlock();
+    expectRestored(settings.read(), {});
+    EXPECT_FALSE(settings.save(sampleValues()).ok);
+    EXPECT_TRUE(fs::is_directory(path));
+}
+
 TEST_F(SettingsFileTest, ReadNeverCreatesTheFile) {
     expectRestored(settings.read(), {});
     EXPECT_FALSE(fs::exists(path));

@@ -1,0 +1,281 @@
+#include "ui/main_window/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <exception>
+#include <optional>
+#include <utility>
+
+#include "conversion/convert_command.h"
+#include "platform/path_conventions.h"
+#include "settings/settings_file.h"
+#include "ui/caption_fit.h"
+#include "ui/main_window/field_box.h"
+#include "ui/main_window/path_field.h"
+#include "ui/message_box.h"
+#include "ui/program_icon.h"
+#include "ui/twips.h"
+
+namespace nickbridge::ui {
+namespace {
+
+const QColor kTeal(0x00, 0x80, 0x80);
+const QColor kTextBoxGrey(0xE0, 0xE0, 0xE0);
+constexpr int kClientWidth = 6315;
+constexpr int kClientHeight = 3825;
+
+// The eight field boxes in the order of the settings file; positions are from Frame3's corner.
+struct BoxDesign {
+    const char* name;
+    const char* label;
+    const char* caption;
+    int left;
+    int top;
+    BoxState FieldSelection::*selected;
+    std::optional<BoxState> RestoredValues::*restored;
+};
+
+const std::array<BoxDesign, 8> kBoxDesigns{{
+    {"FN", "Label1", "First Name", 120, 360, &FieldSelection::FN, &RestoredValues::FN},
+    {"LN", "Label2", "Last Name", 120, 720, &FieldSelection::LN, &RestoredValues::LN},
+    {"NN", "Label5", "Nickname", 120, 1080, &FieldSelection::NN, &RestoredValues::NN},
+    {"EA", "Label3", "Email Address", 120, 1440, &FieldSelection::EA, &RestoredValues::EA},
+    {"PA", "Label6", "Postal Address", 1800, 360, &FieldSelection::PA, &RestoredValues::PA},
+    {"PN", "Label4", "Phone Number", 1800, 720, &FieldSelection::PN, &RestoredValues::PN},
+    {"FX", "Label7", "Fax Number", 1800, 1080, &FieldSelection::FX, &RestoredValues::FX},
+    {"NOTEs", "Label8", "Notes", 1800, 1440, &FieldSelection::NOTEs, &RestoredValues::NOTEs},
+}};
+constexpr int kBoxSide = 255;
+constexpr int kLabelOffset = 240;
+constexpr int kLabelWidth = 1095;
+
+// Buttons and text boxes keep the system's colours instead of the teal they would inherit.
+void useSystemColours(QWidget* widget) { widget->setPalette(QApplication::palette(widget)); }
+
+QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& title, QRect geometry) {
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+// The design places framed controls in client-area coordinates; Qt wants them in the frame's.
+QRect inFrame(const QGroupBox* frame, QRect clientGeometry) {
+    return clientGeometry.translated(-frame->pos());
+}
+
+PathField* makePathField(QGroupBox* frame, const char* name, QRect geometry) {
+    auto* field = new PathField(frame);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(geometry);
+    useSystemColours(field);
+    QPalette grey = field->palette();
+    grey.setColor(QPalette::Base, kTextBoxGrey);
+    field->setPalette(grey);
+    field->setAccessibleName(frame->title());
+    return field;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    useSystemColours(button);
+    return button;
+}
+
+template <typename Value>
+void assignIfRead(Value& target, const std::optional<Value>& value) {
+    if (value) target = *value;
+}
+
+// How the Convert command reaches the user from this window.
+class WindowReport final : public ConvertReport {
+public:
+    WindowReport(QWidget& window, ChooserSeam& choosers) : window_(window), choosers_(choosers) {}
+
+    void showProblem(const std::string& text) override { showMessage(&window_, text); }
+    void showCompletion(const std::string& text) override { showMessage(&window_, text); }
+    void showSourceChooser() override { choosers_.showSourceChooser(); }
+    void resetChoosers() override { choosers_.resetChoosers(); }
+
+private:
+    QWidget& window_;
+    ChooserSeam& choosers_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                              Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint),
+      choosers_(std::make_unique<NoChoosers>()) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("NickBridge: Nicknames Conversion"));
+    setWindowIcon(programIcon());
+    buildControls();
+    fitCaptions(centralWidget());
+    buildMenus();
+    setFocusOrder();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    move(screen()->availableGeometry().center() - rect().center());
+    Command1_->setFocus();
+    Form_Load();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(pixels(kClientWidth), pixels(kClientHeight));
+    QPalette teal = client->palette();
+    teal.setColor(QPalette::Window, kTeal);
+    teal.setColor(QPalette::WindowText, teal.color(QPalette::HighlightedText));
+    client->setPalette(teal);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    QGroupBox* frame1 = makeFrame(client, "Frame1", QStringLiteral("Eudora Nickname File"),
+                                  twipsRect(120, 120, 3015, 1095));
+    Text1_ = makePathField(frame1, "Text1", inFrame(frame1, twipsRect(240, 360, 2775, 315)));
+    Browse1_ = makeButton(frame1, "Browse1", QStringLiteral("&Browse"),
+                          inFrame(frame1, twipsRect(240, 720, 1215, 375)));
+
+    QGroupBox* frame2 =
+        makeFrame(client, "Frame2", QStringLiteral("Output Folder for \"Converted.txt\""),
+                  twipsRect(3240, 120, 3015, 1095));
+    Text2_ = makePathField(frame2, "Text2", inFrame(frame2, twipsRect(3360, 360, 2775, 315)));
+    Text2_->setBytes(platform::defaultOutputPath());
+    Browse2_ = makeButton(frame2, "Browse2", QStringLiteral("B&rowse"),
+                          inFrame(frame2, twipsRect(3360, 720, 1215, 375)));
+
+    QGroupBox* frame3 = makeFrame(client, "Frame3", QStringLiteral("Import Fields"),
+                                  twipsRect(1440, 1320, 3375, 1935));
+    for (std::size_t i = 0; i < kBoxDesigns.size(); ++i) {
+        const BoxDesign& design = kBoxDesigns[i];
+        const QString caption = QLatin1String(design.caption);
+        // The label comes first so that the box it touches stays on top of it.
+        auto* label = new QLabel(caption, frame3);
+        label->setObjectName(QLatin1String(design.label));
+        label->setGeometry(
+            twipsRect(design.left + kLabelOffset, design.top, kLabelWidth, kBoxSide));
+        auto* box = new FieldBox(frame3);
+        box->setObjectName(QLatin1String(design.name));
+        box->setGeometry(twipsRect(design.left, design.top, kBoxSide, kBoxSide));
+        box->setAccessibleName(caption);
+        boxes_[i] = box;
+    }
+
+    Command1_ = makeButton(client, "Command1", QStringLiteral("&Convert!"),
+                           twipsRect(2280, 3360, 1815, 375));
+
+    connect(Command1_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
+    connect(Browse1_, &QPushButton::clicked, this, [this] { choosers_->showSourceChooser(); });
+    connect(Text1_, &PathField::doubleClicked, this, [this] { choosers_->showSourceChooser(); });
+    connect(Browse2_, &QPushButton::clicked, this, [this] { choosers_->showOutputChooser(); });
+    connect(Text2_, &PathField::doubleClicked, this, [this] { choosers_->showOutputChooser(); });
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("file"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &MainWindow::exit_Click);
+    exit->setObjectName(QStringLiteral("exit"));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("help"));
+    QAction* about = help->addAction(QStringLiteral("&About"), this, &MainWindow::about_Click);
+    about->setObjectName(QStringLiteral("about"));
+}
+
+void MainWindow::setFocusOrder() {
+    auto box = [this](const char* name) { return findChild<FieldBox*>(QLatin1String(name)); };
+    const std::array<QWidget*, 13> order{Command1_, Text1_,    Text2_,      Browse1_,  Browse2_,
+                                         box("FN"), box("FX"), box("PN"),   box("EA"), box("NN"),
+                                         box("LN"), box("PA"), box("NOTEs")};
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+std::string MainWindow::sourcePath() const { return Text1_->bytes(); }
+void MainWindow::setSourcePath(const std::string& path) { Text1_->setBytes(path); }
+std::string MainWindow::outputPath() const { return Text2_->bytes(); }
+void MainWindow::setOutputPath(const std::string& path) { Text2_->setBytes(path); }
+
+FieldSelection MainWindow::fieldSelection() const {
+    FieldSelection selection;
+    for (std::size_t i = 0; i < kBoxDesigns.size(); ++i) {
+        selection.*kBoxDesigns[i].selected = boxes_[i]->state();
+    }
+    return selection;
+}
+
+void MainWindow::saveall() {
+    const SettingsValues values{sourcePath(), outputPath(), firstFile,   firstDir,
+                                firstDrive,   secondDir,    secondDrive, fieldSelection()};
+    const SaveResult result = SettingsFile().save(values);
+    if (!result.ok) showMessage(this, cannotSaveSettings(result.reason));
+}
+
+void MainWindow::restoreall() {
+    const RestoredValues values = SettingsFile().read();
+    if (values.sourcePath) Text1_->setBytes(*values.sourcePath);
+    if (values.outputPath) Text2_->setBytes(*values.outputPath);
+    assignIfRead(firstFile, values.firstFile);
+    assignIfRead(firstDir, values.firstDir);
+    assignIfRead(firstDrive, values.firstDrive);
+    assignIfRead(secondDir, values.secondDir);
+    assignIfRead(secondDrive, values.secondDrive);
+    for (std::size_t i = 0; i < kBoxDesigns.size(); ++i) {
+        if (const auto& state = values.*kBoxDesigns[i].restored) boxes_[i]->setState(*state);
+    }
+}
+
+void MainWindow::setChoosers(std::unique_ptr<ChooserSeam> choosers) {
+    choosers_ = std::move(choosers);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    // The program ends whether or not the save worked.
+    event->accept();
+}
+
+void MainWindow::Form_Load() {
+    // Start-up tries each step on its own and goes on past a failure: whatever could not be read
+    // keeps its value from the design.
+    try {
+        SettingsFile().appendDefaultBlock();
+    } catch (const std::exception&) {
+    }
+    try {
+        restoreall();
+    } catch (const std::exception&) {
+    }
+}
+
+void MainWindow::Form_Unload() { saveall(); }
+
+void MainWindow::Command1_Click() {
+    WindowReport report(*this, *choosers_);
+    runConvertCommand(sourcePath(), outputPath(), fieldSelection(), records, report);
+}
+
+void MainWindow::exit_Click() {
+    // exit(), unlike quit(), does not close the windows first, so no close handler saves.
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::about_Click() {
+    // The About box is attached here once it exists.
+}
+
+}  // namespace nickbridge::ui

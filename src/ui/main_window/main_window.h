@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "conversion/field_selection.h"
+#include "ui/chooser_seam.h"
+
+class QPushButton;
+
+namespace nickbridge::ui {
+
+class FieldBox;
+class PathField;
+
+// Form1: the main window. It owns the window state that the choosers, the settings file and the
+// Convert command read and write, and it ends the program when it is closed.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The window state.
+    std::vector<std::string> records;  // filled and emptied within one conversion
+    std::string firstFile;
+    std::string firstDir;
+    std::string firstDrive;
+    std::string secondDir;
+    std::string secondDrive;
+
+    // Text1 and Text2, as bytes in the 8-bit code page.
+    std::string sourcePath() const;
+    void setSourcePath(const std::string& path);
+    std::string outputPath() const;
+    void setOutputPath(const std::string& path);
+
+    FieldSelection fieldSelection() const;
+
+    // Writes nbr.ini from the window state; a failure is shown, never thrown.
+    void saveall();
+    // Applies what nbr.ini holds; whatever cannot be read keeps its current value.
+    void restoreall();
+
+    void setChoosers(std::unique_ptr<ChooserSeam> choosers);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void Command1_Click();
+    void exit_Click();
+    void about_Click();
+
+private:
+    void buildControls();
+    void buildMenus();
+    void setFocusOrder();
+    void Form_Load();
+    void Form_Unload();
+
+    std::unique_ptr<ChooserSeam> choosers_;
+    PathField* Text1_ = nullptr;
+    PathField* Text2_ = nullptr;
+    QPushButton* Browse1_ = nullptr;
+    QPushButton* Browse2_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+    // In the order of the settings file: FN, LN, NN, EA, PA, PN, FX, NOTEs.
+    std::array<FieldBox*, 8> boxes_{};
+};
+
+}  // namespace nickbridge::ui

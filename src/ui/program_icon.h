@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace nickbridge::ui {
+
+// The program icon every window carries (16 and 32 pixel images).
+QIcon programIcon();
+
+}  // namespace nickbridge::ui

@@ -1,0 +1,161 @@
+// What the main window's buttons, path fields and access keys do.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+#include <string>
+
+#include "ui/main_window/main_window.h"
+#include "ui_test_support.h"
+
+namespace nickbridge::testing {
+namespace {
+
+using ui::MainWindow;
+
+// Counts what the window asks of the choosers.
+struct ChooserCalls {
+    int sourceChooser = 0;
+    int outputChooser = 0;
+    int reset = 0;
+};
+
+class CountingChoosers final : public ui::ChooserSeam {
+public:
+    explicit CountingChoosers(ChooserCalls& calls) : calls_(calls) {}
+    void showSourceChooser() override { ++calls_.sourceChooser; }
+    void showOutputChooser() override { ++calls_.outputChooser; }
+    void resetChoosers() override { ++calls_.reset; }
+
+private:
+    ChooserCalls& calls_;
+};
+
+class MainWindowCommands : public InTempCurrentFolder {
+protected:
+    MainWindowCommands() { window_.setChoosers(std::make_unique<CountingChoosers>(calls_)); }
+
+    void pressConvert() {
+        QTest::mouseClick(window_.findChild<QPushButton*>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
+    }
+
+    ChooserCalls calls_;
+    MainWindow window_;
+};
+
+TEST_F(MainWindowCommands, ConvertWritesTheOutputAndSaysWhereItWent) {
+    const std::string data = NICKBRIDGE_TEST_DATA_DIR;
+    const std::string output = folder_.file("converted.txt");
+    window_.setSourcePath(data + "/nicknames.txt");
+    window_.setOutputPath(output);
+
+    pressConvert();
+
+    EXPECT_EQ(readBytes(output), readBytes(data + "/nicknames_converted.txt"));
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].caption, QStringLiteral("nickbridge"));
+    EXPECT_EQ(messages_.shown[0].text,
+              QString::fromStdString("Conversion Complete to ouput file \"" + output + "\"."));
+    EXPECT_TRUE(window_.records.empty());
+    EXPECT_EQ(calls_.reset, 1);
+}
+
+TEST_F(MainWindowCommands, ConvertReadsTheBoxesAsTheyStandWhenPressed) {
+    const std::string data = NICKBRIDGE_TEST_DATA_DIR;
+    const std::string output = folder_.file("converted.txt");
+    window_.setSourcePath(data + "/nicknames.txt");
+    window_.setOutputPath(output);
+    for (const char* name : {"FN", "LN", "EA", "PA", "PN", "FX", "NOTEs"}) {
+        QTest::mouseClick(window_.findChild<QWidget*>(QLatin1String(name)), Qt::LeftButton);
+    }
+
+    pressConvert();
+
+    const std::string written = readBytes(output);
+    EXPECT_EQ(written.find("bob@home"), std::string::npos) << written;
+    EXPECT_NE(written.find("\"\","), std::string::npos) << written;
+}
+
+TEST_F(MainWindowCommands, ConvertWithAnEmptyPathHasNothingToDo) {
+    window_.setSourcePath("");
+    window_.setOutputPath(folder_.file("converted.txt"));
+
+    pressConvert();
+
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].text, QStringLiteral("Nothing to do."));
+    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "converted.txt"));
+    EXPECT_EQ(calls_.reset, 0);
+}
+
+TEST_F(MainWindowCommands, ARefusedFileIsReportedAndTheSourceChooserShown) {
+    const std::string source = folder_.file("letter.txt");
+    writeBytes(source, "Dear Ann,\r\n");
+    window_.setSourcePath(source);
+    window_.setOutputPath(folder_.file("converted.txt"));
+
+    pressConvert();
+
+    ASSERT_FALSE(messages_.shown.empty());
+    EXPECT_EQ(messages_.shown[0].text,
+              QStringLiteral("This does not appear to be a Eudora Nicknames file."));
+    EXPECT_EQ(calls_.sourceChooser, 1);
+    EXPECT_TRUE(window_.records.empty());
+}
+
+TEST_F(MainWindowCommands, ButtonsAndDoubleClicksOpenTheirChooser) {
+    const struct {
+        const char* control;
+        bool doubleClick;
+        int sourceChooser;
+        int outputChooser;
+    } cases[] = {{"Browse1", false, 1, 0},
+                 {"Text1", true, 1, 0},
+                 {"Browse2", false, 0, 1},
+                 {"Text2", true, 0, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.control);
+        calls_ = {};
+        auto* widget = window_.findChild<QWidget*>(QLatin1String(c.control));
+        ASSERT_NE(widget, nullptr);
+        if (c.doubleClick) {
+            QTest::mouseDClick(widget, Qt::LeftButton);
+        } else {
+            QTest::mouseClick(widget, Qt::LeftButton);
+        }
+        EXPECT_EQ(calls_.sourceChooser, c.sourceChooser);
+        EXPECT_EQ(calls_.outputChooser, c.outputChooser);
+        EXPECT_TRUE(messages_.shown.empty());
+    }
+}
+
+// A button's access key clicks it after a short press animation, hence the waiting.
+TEST_F(MainWindowCommands, AccessKeysPressTheirButtons) {
+    window_.setSourcePath("");
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    const struct {
+        Qt::Key key;
+        int sourceChooser;
+        int outputChooser;
+        std::size_t messages;  // Convert with no source path: "Nothing to do."
+    } cases[] = {{Qt::Key_B, 1, 0, 0}, {Qt::Key_R, 0, 1, 0}, {Qt::Key_C, 0, 0, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.key);
+        calls_ = {};
+        messages_.shown.clear();
+        QTest::keyClick(QApplication::focusWidget(), c.key, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([this] {
+            return calls_.sourceChooser + calls_.outputChooser > 0 || !messages_.shown.empty();
+        }));
+        EXPECT_EQ(calls_.sourceChooser, c.sourceChooser);
+        EXPECT_EQ(calls_.outputChooser, c.outputChooser);
+        EXPECT_EQ(messages_.shown.size(), c.messages);
+    }
+}
+
+}  // namespace
+}  // namespace nickbridge::testing

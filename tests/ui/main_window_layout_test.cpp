@@ -1,0 +1,220 @@
+// The main window against its design: placement in twips, texts, colours, menus, focus order.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+#include <array>
+
+#include "ui/main_window/main_window.h"
+#include "ui_test_support.h"
+
+namespace nickbridge::testing {
+namespace {
+
+using ui::MainWindow;
+
+struct Placement {
+    const char* name;
+    int left, top, width, height;  // twips in the client area
+};
+
+// Boxes and labels: Frame3's corner (1440, 1320) plus their place inside it.
+const Placement kPlacements[] = {
+    {"Frame1", 120, 120, 3015, 1095},   {"Text1", 240, 360, 2775, 315},
+    {"Browse1", 240, 720, 1215, 375},   {"Frame2", 3240, 120, 3015, 1095},
+    {"Text2", 3360, 360, 2775, 315},    {"Browse2", 3360, 720, 1215, 375},
+    {"Frame3", 1440, 1320, 3375, 1935}, {"Command1", 2280, 3360, 1815, 375},
+    {"FN", 1560, 1680, 255, 255},       {"Label1", 1800, 1680, 1095, 255},
+    {"LN", 1560, 2040, 255, 255},       {"Label2", 1800, 2040, 1095, 255},
+    {"NN", 1560, 2400, 255, 255},       {"Label5", 1800, 2400, 1095, 255},
+    {"EA", 1560, 2760, 255, 255},       {"Label3", 1800, 2760, 1095, 255},
+    {"PA", 3240, 1680, 255, 255},       {"Label6", 3480, 1680, 1095, 255},
+    {"PN", 3240, 2040, 255, 255},       {"Label4", 3480, 2040, 1095, 255},
+    {"FX", 3240, 2400, 255, 255},       {"Label7", 3480, 2400, 1095, 255},
+    {"NOTEs", 3240, 2760, 255, 255},    {"Label8", 3480, 2760, 1095, 255},
+};
+
+struct Caption {
+    const char* name;
+    const char* text;
+};
+
+const Caption kCaptions[] = {
+    {"Frame1", "Eudora Nickname File"},
+    {"Frame2", "Output Folder for \"Converted.txt\""},
+    {"Frame3", "Import Fields"},
+    {"Browse1", "&Browse"},
+    {"Browse2", "B&rowse"},
+    {"Command1", "&Convert!"},
+    {"Label1", "First Name"},
+    {"Label2", "Last Name"},
+    {"Label3", "Email Address"},
+    {"Label4", "Phone Number"},
+    {"Label5", "Nickname"},
+    {"Label6", "Postal Address"},
+    {"Label7", "Fax Number"},
+    {"Label8", "Notes"},
+};
+
+// What a screen reader calls each unlabelled control.
+const Caption kAccessibleNames[] = {
+    {"Text1", "Eudora Nickname File"},
+    {"Text2", "Output Folder for \"Converted.txt\""},
+    {"FN", "First Name"},
+    {"LN", "Last Name"},
+    {"NN", "Nickname"},
+    {"EA", "Email Address"},
+    {"PA", "Postal Address"},
+    {"PN", "Phone Number"},
+    {"FX", "Fax Number"},
+    {"NOTEs", "Notes"},
+};
+
+QString captionOf(const QWidget* widget) {
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) return frame->title();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
+    return {};
+}
+
+class MainWindowLayout : public InTempCurrentFolder {
+protected:
+    QWidget* control(const char* name) const {
+        auto* widget = window_.findChild<QWidget*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    MainWindow window_;
+};
+
+TEST_F(MainWindowLayout, TheWindowIsFixedWithTheDesignedClientArea) {
+    EXPECT_EQ(window_.objectName(), QStringLiteral("Form1"));
+    EXPECT_EQ(window_.windowTitle(), QStringLiteral("NickBridge: Nicknames Conversion"));
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+
+    EXPECT_EQ(window_.centralWidget()->size(), QSize(6315 / 15, 3825 / 15));
+    EXPECT_EQ(window_.minimumSize(), window_.maximumSize());
+    EXPECT_EQ(window_.size(), window_.minimumSize());
+    EXPECT_GE(window_.centralWidget()->y(), window_.menuBar()->height());  // menu bar is extra
+
+    const Qt::WindowFlags flags = window_.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST_F(MainWindowLayout, TheWindowIsCentredOnTheScreen) {
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    const QPoint offset =
+        window_.frameGeometry().center() - window_.screen()->availableGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 40) << offset.x() << ", " << offset.y();
+}
+
+TEST_F(MainWindowLayout, EveryControlSitsWhereTheDesignPutsIt) {
+    const QWidget* client = window_.centralWidget();
+    for (const Placement& p : kPlacements) {
+        const QWidget* widget = control(p.name);
+        if (widget == nullptr) continue;
+        const QRect actual(widget->mapTo(client, QPoint(0, 0)), widget->size());
+        EXPECT_EQ(actual, QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15)) << p.name;
+    }
+}
+
+TEST_F(MainWindowLayout, CaptionsAndAccessibleNamesAreTheDesignTexts) {
+    for (const Caption& c : kCaptions) {
+        if (const QWidget* widget = control(c.name)) {
+            EXPECT_EQ(captionOf(widget), QLatin1String(c.text)) << c.name;
+        }
+    }
+    for (const Caption& c : kAccessibleNames) {
+        if (const QWidget* widget = control(c.name)) {
+            EXPECT_EQ(widget->accessibleName(), QLatin1String(c.text)) << c.name;
+            EXPECT_TRUE(captionOf(widget).isEmpty()) << c.name << " shows no text of its own";
+        }
+    }
+}
+
+TEST_F(MainWindowLayout, EveryCaptionFitsItsControl) {
+    for (const QLabel* label : window_.findChildren<QLabel*>()) {
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->objectName().toStdString();
+    }
+    for (const QGroupBox* frame : window_.findChildren<QGroupBox*>()) {
+        EXPECT_LE(frame->fontMetrics().horizontalAdvance(frame->title()), frame->width())
+            << frame->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowLayout, ColoursAreTealGreyAndHighlightText) {
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    const QImage client = window_.centralWidget()->grab().toImage();
+    EXPECT_EQ(client.pixelColor(2, 2), QColor(0x00, 0x80, 0x80));  // background
+    EXPECT_EQ(client.pixelColor(2, 250), QColor(0x00, 0x80, 0x80));
+    const QPoint insideText1 = control("Text1")->mapTo(window_.centralWidget(), QPoint(150, 10));
+    EXPECT_EQ(client.pixelColor(insideText1), QColor(0xE0, 0xE0, 0xE0));
+    const QPoint insideText2 = control("Text2")->mapTo(window_.centralWidget(), QPoint(150, 10));
+    EXPECT_EQ(client.pixelColor(insideText2), QColor(0xE0, 0xE0, 0xE0));
+
+    const QColor highlightText = QApplication::palette().color(QPalette::HighlightedText);
+    for (const char* name : {"Frame1", "Frame2", "Frame3", "Label1", "Label8"}) {
+        if (const QWidget* widget = control(name)) {
+            EXPECT_EQ(widget->palette().color(QPalette::WindowText), highlightText) << name;
+        }
+    }
+    const QColor systemButtonText = QApplication::palette().color(QPalette::ButtonText);
+    EXPECT_EQ(control("Command1")->palette().color(QPalette::ButtonText), systemButtonText);
+    EXPECT_EQ(control("Text1")->palette().color(QPalette::Text),
+              QApplication::palette().color(QPalette::Text));
+}
+
+TEST_F(MainWindowLayout, TheMenusHoldExitAndAboutWithTheirAccessKeys) {
+    const struct {
+        const char* menu;
+        const char* menuTitle;
+        const char* item;
+        const char* itemText;
+    } menus[] = {{"file", "&File", "exit", "E&xit"}, {"help", "&Help", "about", "&About"}};
+    for (const auto& m : menus) {
+        const auto* menu = window_.findChild<QMenu*>(QLatin1String(m.menu));
+        ASSERT_NE(menu, nullptr) << m.menu;
+        EXPECT_EQ(menu->title(), QLatin1String(m.menuTitle));
+        ASSERT_EQ(menu->actions().size(), 1) << m.menu;
+        EXPECT_EQ(menu->actions().front()->objectName(), QLatin1String(m.item));
+        EXPECT_EQ(menu->actions().front()->text(), QLatin1String(m.itemText));
+    }
+}
+
+TEST_F(MainWindowLayout, TheWindowCarriesTheProgramIconIn16And32Pixels) {
+    const QIcon icon = window_.windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(32, 32)));
+}
+
+TEST_F(MainWindowLayout, FocusStartsOnConvertAndTabFollowsTheDesignOrder) {
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    const std::array<const char*, 14> order{"Command1", "Text1", "Text2", "Browse1", "Browse2",
+                                            "FN",       "FX",    "PN",    "EA",      "NN",
+                                            "LN",       "PA",    "NOTEs", "Command1"};
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr) << "step " << i;
+        EXPECT_EQ(focus->objectName(), QLatin1String(order[i])) << "step " << i;
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+}
+
+}  // namespace
+}  // namespace nickbridge::testing
