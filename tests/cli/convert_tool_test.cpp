@@ -3,10 +3,8 @@
 #include <sys/wait.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <optional>
 #include <ostream>
@@ -15,10 +13,15 @@
 #include <vector>
 
 #include "nickbridge/version.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using nickbridge::testing::readBytes;
+using nickbridge::testing::TempFolder;
+using nickbridge::testing::writeBytes;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
@@ -27,16 +30,6 @@ using ::testing::StartsWith;
 template <typename Case>
 std::string caseLabel(const ::testing::TestParamInfo<Case>& info) {
     return info.param.label;
-}
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 std::optional<std::string> contentsIfPresent(const fs::path& path) {
@@ -85,29 +78,12 @@ struct RunResult {
 // streams caught in files there.
 class ConvertToolTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(info->test_suite_name()) + "-" + info->name();
-        for (char& c : name) {
-            if (c == '/') c = '-';
-        }
-        dir_ = fs::temp_directory_path() /
-               ("nickbridge-cli-" + name + "-" +
-                std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        fs::create_directories(dir_);
-    }
-
-    void TearDown() override {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-
     // `shellSetup` runs in the same shell right before the program replaces it.
     RunResult run(const std::vector<std::string>& args, const std::string& shellSetup = "") {
         std::string command = shellSetup + "exec " + shellQuoted(NICKBRIDGE_CONVERT_PROGRAM);
         for (const std::string& arg : args) command += " " + shellQuoted(arg);
-        const fs::path outFile = dir_ / "stdout.txt";
-        const fs::path errFile = dir_ / "stderr.txt";
+        const fs::path outFile = folder_.path() / "stdout.txt";
+        const fs::path errFile = folder_.path() / "stderr.txt";
         command += " >" + shellQuoted(outFile.string()) + " 2>" + shellQuoted(errFile.string());
         const int status = std::system(command.c_str());
         RunResult result;
@@ -117,15 +93,13 @@ protected:
         return result;
     }
 
-    std::string path(std::string_view name) const { return (dir_ / name).string(); }
-
-    fs::path dir_;
+    TempFolder folder_;
 };
 
 const std::string kExample = std::string(NICKBRIDGE_EXAMPLES_DIR) + "/sample-nicknames.txt";
 
 TEST_F(ConvertToolTest, ConvertsTheExampleFile) {
-    const std::string output = path("converted.txt");
+    const std::string output = folder_.file("converted.txt");
     const RunResult result = run({kExample, output});
 
     EXPECT_EQ(result.exitCode, 0);
@@ -149,7 +123,7 @@ TEST_F(ConvertToolTest, ConvertsTheExampleFile) {
 }
 
 TEST_F(ConvertToolTest, FieldsOptionBlanksTheFieldsLeftOut) {
-    const std::string output = path("converted.txt");
+    const std::string output = folder_.file("converted.txt");
     const RunResult result = run({"--fields", "first,email", kExample, output});
 
     EXPECT_EQ(result.exitCode, 0) << result.err;
@@ -162,7 +136,7 @@ TEST_F(ConvertToolTest, FieldsOptionBlanksTheFieldsLeftOut) {
 
 TEST_F(ConvertToolTest, FailedWriteLeavesTheOldOutputFile) {
     // A file size limit fails the write, even for root; the example's output is over 512 bytes.
-    const std::string output = path("converted.txt");
+    const std::string output = folder_.file("converted.txt");
     writeBytes(output, "previous output\r\n");
     const RunResult result = run({kExample, output}, "trap '' XFSZ; ulimit -f 1; ");
 
@@ -170,7 +144,7 @@ TEST_F(ConvertToolTest, FailedWriteLeavesTheOldOutputFile) {
     EXPECT_THAT(result.out, IsEmpty());
     EXPECT_THAT(result.err, StartsWith("Cannot write the output file \"" + output + "\": "));
     EXPECT_EQ(readBytes(output), "previous output\r\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3)
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 3)
         << "a temporary file was left behind beside converted.txt, stdout.txt and stderr.txt";
 }
 
@@ -191,9 +165,9 @@ class ConvertToolFailure : public ConvertToolTest,
 TEST_P(ConvertToolFailure, ExitsWithOneAndLeavesTheOutputAlone) {
     const FailureCase& c = GetParam();
     if (c.outputArg == "/dev/full" && !fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
-    const std::string dir = dir_.string();
-    if (c.sourceText) writeBytes(path("nicknames.txt"), *c.sourceText);
-    if (c.previousOutput) writeBytes(path("converted.txt"), *c.previousOutput);
+    const std::string dir = folder_.path().string();
+    if (c.sourceText) writeBytes(folder_.file("nicknames.txt"), *c.sourceText);
+    if (c.previousOutput) writeBytes(folder_.file("converted.txt"), *c.previousOutput);
 
     const RunResult result = run({replaceDir(c.sourceArg, dir), replaceDir(c.outputArg, dir)});
 
@@ -201,7 +175,7 @@ TEST_P(ConvertToolFailure, ExitsWithOneAndLeavesTheOutputAlone) {
     EXPECT_THAT(result.out, IsEmpty());
     EXPECT_THAT(result.err, StartsWith(replaceDir(c.errorStart, dir)));
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
-    EXPECT_EQ(contentsIfPresent(path("converted.txt")), c.previousOutput);
+    EXPECT_EQ(contentsIfPresent(folder_.file("converted.txt")), c.previousOutput);
 }
 
 const std::string kNickname = "alias kim kim@example.com\r\n";
@@ -239,14 +213,14 @@ INSTANTIATE_TEST_SUITE_P(
     caseLabel<FailureCase>);
 
 TEST_F(ConvertToolTest, UsageErrorExitsWithTwoAndConvertsNothing) {
-    writeBytes(path("nicknames.txt"), kNickname);
+    writeBytes(folder_.file("nicknames.txt"), kNickname);
     const RunResult result =
-        run({"--fields", "colour", path("nicknames.txt"), path("converted.txt")});
+        run({"--fields", "colour", folder_.file("nicknames.txt"), folder_.file("converted.txt")});
 
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_THAT(result.out, IsEmpty());
     EXPECT_THAT(result.err, HasSubstr("colour"));
-    EXPECT_FALSE(fs::exists(path("converted.txt")));
+    EXPECT_FALSE(fs::exists(folder_.file("converted.txt")));
 }
 
 TEST_F(ConvertToolTest, MissingOutputArgumentExitsWithTwo) {

@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 #include "test_support.h"
 
 #ifndef NICKBRIDGE_TEST_DATA_DIR
@@ -43,7 +45,7 @@ protected:
         return runConvertCommand(from, to, selection, records, report);
     }
 
-    test::TempDir dir;
+    testing::TempFolder dir;
     std::string source = dir.file("nicknames.txt");
     std::string output = dir.file("converted.txt");
     std::vector<std::string> records;
@@ -52,13 +54,13 @@ protected:
 
 TEST_F(ConvertCommandTest, ConvertsEveryNicknameThenResetsChoosers) {
     fs::copy_file(kData / "nicknames.txt", source);
-    const std::string expected = test::readBytes(kData / "nicknames_converted.txt");
+    const std::string expected = testing::readBytes(kData / "nicknames_converted.txt");
 
     // A second run must give the same file, not append to it.
     for (int pass = 1; pass <= 2; ++pass) {
         SCOPED_TRACE(pass);
         EXPECT_EQ(run(source, output), ConvertOutcome::Converted);
-        EXPECT_EQ(test::readBytes(output), expected);
+        EXPECT_EQ(testing::readBytes(output), expected);
         EXPECT_TRUE(records.empty());
         EXPECT_EQ(report.events,
                   (Events{"completion: Conversion Complete to ouput file \"" + output + "\".",
@@ -67,7 +69,7 @@ TEST_F(ConvertCommandTest, ConvertsEveryNicknameThenResetsChoosers) {
 }
 
 TEST_F(ConvertCommandTest, SelectionBlanksUntickedFields) {
-    test::writeBytes(source, "alias bob bob@home\r\nnote bob <name:Bob Smith>Plays chess\r\n");
+    testing::writeBytes(source, "alias bob bob@home\r\nnote bob <name:Bob Smith>Plays chess\r\n");
     FieldSelection selection;
     selection.FN = BoxState::Greyed;
     selection.EA = BoxState::Greyed;
@@ -75,13 +77,13 @@ TEST_F(ConvertCommandTest, SelectionBlanksUntickedFields) {
 
     EXPECT_EQ(run(source, output, selection), ConvertOutcome::Converted);
     EXPECT_EQ(
-        test::readBytes(output),
+        testing::readBytes(output),
         R"("Smith","Bob","","","","","","","","","","","","","","","","","","0","Eudora Nicknames")"
         "\r\n");
 }
 
 TEST_F(ConvertCommandTest, EmptyPathIsNothingToDo) {
-    test::writeBytes(source, "alias kim kim@work\r\n");
+    testing::writeBytes(source, "alias kim kim@work\r\n");
     for (const auto& [from, to] :
          {std::pair{std::string(), output}, std::pair{source, std::string()}}) {
         SCOPED_TRACE("source \"" + from + "\", output \"" + to + "\"");
@@ -97,9 +99,9 @@ TEST_F(ConvertCommandTest, EmptyPathIsNothingToDo) {
 TEST_F(ConvertCommandTest, RefusedFileIsNotConverted) {
     for (const char* text : {"Alias kim kim@work\r\n", ""}) {
         SCOPED_TRACE(text);
-        test::writeBytes(source, text);
+        testing::writeBytes(source, text);
         for (const bool outputExists : {false, true}) {
-            if (outputExists) test::writeBytes(output, "old\r\n");
+            if (outputExists) testing::writeBytes(output, "old\r\n");
 
             EXPECT_EQ(run(source, output), ConvertOutcome::Refused);
             EXPECT_EQ(report.events,
@@ -108,7 +110,7 @@ TEST_F(ConvertCommandTest, RefusedFileIsNotConverted) {
             EXPECT_TRUE(records.empty());
             EXPECT_EQ(fs::exists(output), outputExists);
             if (outputExists) {
-                EXPECT_EQ(test::readBytes(output), "old\r\n");
+                EXPECT_EQ(testing::readBytes(output), "old\r\n");
             }
         }
         fs::remove(output);
@@ -119,7 +121,7 @@ TEST_F(ConvertCommandTest, RefusedFileIsNotConverted) {
 std::string reasonFor(int error) { return std::generic_category().message(error); }
 
 TEST_F(ConvertCommandTest, UnreadableSourceLeavesOutputAlone) {
-    test::writeBytes(output, "old\r\n");
+    testing::writeBytes(output, "old\r\n");
     const std::string missing = dir.file("missing.txt");
     records = {"stale|"};
 
@@ -127,11 +129,11 @@ TEST_F(ConvertCommandTest, UnreadableSourceLeavesOutputAlone) {
     EXPECT_EQ(report.events, Events{"problem: Cannot read the nickname file \"" + missing +
                                     "\": " + reasonFor(ENOENT)});
     EXPECT_TRUE(records.empty());
-    EXPECT_EQ(test::readBytes(output), "old\r\n");
+    EXPECT_EQ(testing::readBytes(output), "old\r\n");
 }
 
 TEST_F(ConvertCommandTest, UnwritableOutputGivesNoCompletion) {
-    test::writeBytes(source, "alias kim kim@work\r\n");
+    testing::writeBytes(source, "alias kim kim@work\r\n");
     std::vector<std::pair<std::string, int>> targets{{dir.file("missing/converted.txt"), ENOENT}};
     if (fs::exists("/dev/full")) targets.emplace_back("/dev/full", ENOSPC);
     for (const auto& [target, error] : targets) {
@@ -160,10 +162,10 @@ TEST_F(ConvertCommandTest, ConvertsHugeAndPathologicalRecords) {
     std::string text;
     for (const auto& line : lines) text += line + "\r\n";
     text += test::repeat("alias kim kim@work\r\n", 40000);
-    test::writeBytes(source, text);
+    testing::writeBytes(source, text);
 
     ASSERT_EQ(run(source, output), ConvertOutcome::Converted);
-    const std::string written = test::readBytes(output);
+    const std::string written = testing::readBytes(output);
     const std::string lineEnd = "\",\"0\",\"Eudora Nicknames\"\r\n";
     std::size_t lineCount = 0;
     for (auto at = written.find(lineEnd); at != std::string::npos;

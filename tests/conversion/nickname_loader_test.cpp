@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 #include "test_support.h"
 
 namespace nickbridge {
@@ -84,13 +86,13 @@ INSTANTIATE_TEST_SUITE_P(Files, AppendRecordsTest, ::testing::ValuesIn(kFiles), 
 
 class LoadTheStuffTest : public ::testing::Test {
 protected:
-    test::TempDir dir;
+    testing::TempFolder dir;
     Records records{"earlier|"};
 };
 
 TEST_F(LoadTheStuffTest, AppendsFileRecordsAfterExistingEntries) {
     const auto path = dir.file("nicknames.txt");
-    test::writeBytes(path, "alias a\0\xe9\r\nnote x\r\nalias b"sv);
+    testing::writeBytes(path, "alias a\0\xe9\r\nnote x\r\nalias b"sv);
 
     const LoadResult result = loadTheStuff(path, records);
 
@@ -100,9 +102,9 @@ TEST_F(LoadTheStuffTest, AppendsFileRecordsAfterExistingEntries) {
 
 TEST_F(LoadTheStuffTest, RefusedFileAddsNothing) {
     for (const std::string_view text : {"Alias bob\r\nalias kim\r\n"sv, ""sv}) {
-        SCOPED_TRACE(testing::PrintToString(text));
+        SCOPED_TRACE(::testing::PrintToString(text));
         const auto path = dir.file("refused.txt");
-        test::writeBytes(path, text);
+        testing::writeBytes(path, text);
 
         EXPECT_EQ(loadTheStuff(path, records).status, LoadStatus::Refused);
         EXPECT_EQ(records, Records{"earlier|"});

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 #include "test_support.h"
 
 #if defined(__unix__)
@@ -29,7 +31,7 @@ protected:
         return names;
     }
 
-    test::TempDir dir;
+    testing::TempFolder dir;
     std::string target = dir.file("converted.txt");
 };
 
@@ -45,12 +47,12 @@ TEST_F(WriteOutputFileTest, EndsEveryLineWithCrLfAndReplacesOldContent) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        test::writeBytes(target, "older and much longer content than any case writes\r\n");
+        testing::writeBytes(target, "older and much longer content than any case writes\r\n");
 
         const WriteResult result = writeOutputFile(target, c.lines);
 
         EXPECT_TRUE(result.ok) << result.reason;
-        EXPECT_EQ(test::readBytes(target), c.expected);
+        EXPECT_EQ(testing::readBytes(target), c.expected);
         EXPECT_EQ(folderContents(), std::vector<std::string>{"converted.txt"});
     }
 }
@@ -58,7 +60,7 @@ TEST_F(WriteOutputFileTest, EndsEveryLineWithCrLfAndReplacesOldContent) {
 TEST_F(WriteOutputFileTest, UnwritableTargetFailsWithReason) {
     const auto folderAsTarget = dir.path() / "folder";
     fs::create_directory(folderAsTarget);
-    test::writeBytes(folderAsTarget / "inside.txt", "kept");
+    testing::writeBytes(folderAsTarget / "inside.txt", "kept");
 
     for (const std::string& path : {dir.file("missing/converted.txt"), folderAsTarget.string()}) {
         SCOPED_TRACE(path);
@@ -69,7 +71,7 @@ TEST_F(WriteOutputFileTest, UnwritableTargetFailsWithReason) {
     }
     EXPECT_FALSE(fs::exists(dir.path() / "missing"));
     EXPECT_TRUE(fs::is_directory(folderAsTarget));
-    EXPECT_EQ(test::readBytes(folderAsTarget / "inside.txt"), "kept");
+    EXPECT_EQ(testing::readBytes(folderAsTarget / "inside.txt"), "kept");
 }
 
 TEST_F(WriteOutputFileTest, FullDeviceFailsWithReason) {
@@ -82,7 +84,7 @@ TEST_F(WriteOutputFileTest, FullDeviceFailsWithReason) {
 #if defined(__unix__)
 // A file size limit binds root too, so it makes a write fail part way.
 TEST_F(WriteOutputFileTest, FailedWriteLeavesOldFileAsItWas) {
-    test::writeBytes(target, "old\r\n");
+    testing::writeBytes(target, "old\r\n");
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     rlimit small = saved;
@@ -96,12 +98,12 @@ TEST_F(WriteOutputFileTest, FailedWriteLeavesOldFileAsItWas) {
     signal(SIGXFSZ, savedHandler);
     EXPECT_FALSE(result.ok);
     EXPECT_FALSE(result.reason.empty());
-    EXPECT_EQ(test::readBytes(target), "old\r\n");
+    EXPECT_EQ(testing::readBytes(target), "old\r\n");
     EXPECT_EQ(folderContents(), std::vector<std::string>{"converted.txt"});
 }
 
 TEST_F(WriteOutputFileTest, KeepsModeOfExistingFile) {
-    test::writeBytes(target, "old\r\n");
+    testing::writeBytes(target, "old\r\n");
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(target, mode);
 

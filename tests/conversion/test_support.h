@@ -1,10 +1,7 @@
 #pragma once
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstddef>
 #include <ostream>
-#include <random>
 #include <string>
 #include <string_view>
 
@@ -22,39 +19,6 @@ inline void PrintTo(const FieldSet& f, std::ostream* os) {
 }  // namespace nickbridge
 
 namespace nickbridge::test {
-
-// A fresh folder under the system temp folder, removed with everything in it at scope end.
-class TempDir {
-public:
-    TempDir() {
-        std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() /
-                ("nickbridge-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
-        std::filesystem::create_directory(path_);
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::filesystem::path path() const { return path_; }
-    std::string file(std::string_view name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
-inline void writeBytes(const std::filesystem::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-inline std::string readBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Names each parameterised case after the `name` member of its table row.
 struct CaseName {

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "platform/file_io.h"
-#include "platform/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 
 namespace nickbridge::platform {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_io.h"
-#include "platform/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 
 namespace nickbridge {
 namespace {

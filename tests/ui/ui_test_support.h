@@ -10,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/file_io.h"
-#include "platform/temp_folder.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
 #include "ui/message_box.h"
 
 namespace nickbridge::testing {
