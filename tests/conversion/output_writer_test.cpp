@@ -74,6 +74,19 @@ TEST_F(WriteOutputFileTest, UnwritableTargetFailsWithReason) {
     EXPECT_EQ(testing::readBytes(folderAsTarget / "inside.txt"), "kept");
 }
 
+// The user protected the old output; root could replace it, we must not.
+TEST_F(WriteOutputFileTest, ReadOnlyTargetIsLeftAlone) {
+    testing::writeBytes(target, "old\r\n");
+    testing::makeReadOnly(target);
+
+    const WriteResult result = writeOutputFile(target, {"a"});
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.reason, "the file is read-only");
+    EXPECT_EQ(testing::readBytes(target), "old\r\n");
+    EXPECT_EQ(folderContents(), std::vector<std::string>{"converted.txt"});
+}
+
 TEST_F(WriteOutputFileTest, FullDeviceFailsWithReason) {
     if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
     const WriteResult result = writeOutputFile("/dev/full", {"a", "b"});
