@@ -19,6 +19,12 @@ cmake --build "$build" -j2 --target fuzz-conversion
 mkdir -p "$corpus" "$artifacts"
 cp "$root"/fuzz/seeds/*.txt "$corpus"/
 # Inputs up to 64 KiB; one that takes over 10 s means some step is no longer linear.
-"$build/fuzz/fuzz-conversion" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+log=$build/fuzz.log
+if ! "$build/fuzz/fuzz-conversion" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
     -rss_limit_mb=2048 -dict="$root/fuzz/conversion.dict" -artifact_prefix="$artifacts" \
-    -print_final_stats=1 "$corpus"
+    -print_final_stats=1 "$corpus" >"$log" 2>&1; then
+    tail -n 80 "$log"
+    echo "fuzz-conversion failed; the input is in $artifacts, the whole log in $log" >&2
+    exit 1
+fi
+grep -E '^Done|^stat::' "$log"

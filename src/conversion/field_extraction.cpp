@@ -33,12 +33,6 @@ std::string nameWithoutNotes(std::string_view blob) {
     return space == npos ? std::string{} : std::string(blob.substr(0, space + 1));
 }
 
-std::string_view trimSpaces(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // The last "@" followed somewhere by one of ", > | space" gives the address: its domain runs to
 // that character, its local part back to the nearest ", < space | :". An "@" has such a character
 // after it exactly when it lies before the text's last one, so no scan restarts per "@".
@@ -52,9 +46,10 @@ std::string emailAddress(std::string_view blob) {
     const std::size_t end = blob.find_first_of(domainEnd, at);
     const std::size_t start = blob.find_last_of(localStart, at);
     if (start == npos) return {};
+    // Both ends stop at a space, so the address never needs trimming.
     std::string address(blob.substr(start + 1, at - start - 1));
     address += blob.substr(at, end - at);
-    return std::string(trimSpaces(address));
+    return address;
 }
 
 // Free notes: what follows the last ">" of a record with notes, up to its final "^^",

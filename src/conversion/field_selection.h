@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 namespace nickbridge {
 
 // The state of one field check box; the numbers are what nbr.ini stores.
@@ -18,6 +20,12 @@ struct FieldSelection {
     BoxState NOTEs = BoxState::Ticked;
 
     bool operator==(const FieldSelection&) const = default;
+};
+
+// The boxes in the order nbr.ini keeps them: neither the screen nor the focus order.
+inline constexpr std::array<BoxState FieldSelection::*, 8> kBoxOrder{
+    &FieldSelection::FN, &FieldSelection::LN, &FieldSelection::NN, &FieldSelection::EA,
+    &FieldSelection::PA, &FieldSelection::PN, &FieldSelection::FX, &FieldSelection::NOTEs,
 };
 
 }  // namespace nickbridge

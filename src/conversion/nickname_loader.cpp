@@ -1,10 +1,12 @@
 #include "nickname_loader.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <system_error>
+#include <memory>
+#include <new>
 
-#include "platform/path_conventions.h"
+#include "platform/file_access.h"
 
 namespace nickbridge {
 namespace {
@@ -36,7 +38,19 @@ void forEachLine(std::string_view text, OnLine&& onLine) {
     }
 }
 
-std::string errnoText(int error) { return std::generic_category().message(error); }
+// Appends to `text` until it holds `limit` bytes or the file ends; the errno of a read failure,
+// else 0.
+int readUpTo(std::FILE* file, std::string& text, std::size_t limit) {
+    char buffer[1 << 16];
+    errno = 0;
+    while (text.size() < limit) {
+        const std::size_t wanted = std::min(sizeof buffer, limit - text.size());
+        const std::size_t got = std::fread(buffer, 1, wanted, file);
+        text.append(buffer, got);
+        if (got < wanted) break;
+    }
+    return std::ferror(file) ? (errno != 0 ? errno : EIO) : 0;
+}
 
 }  // namespace
 
@@ -59,20 +73,25 @@ void appendRecords(std::string_view fileText, std::vector<std::string>& records)
 }
 
 LoadResult loadTheStuff(const std::string& sourcePath, std::vector<std::string>& records) {
-    std::FILE* file = platform::openFile(platform::nativePath(sourcePath), "rb");
-    if (file == nullptr) return {LoadStatus::Unreadable, errnoText(errno)};
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        platform::openFile(platform::nativePath(sourcePath), "rb"), &std::fclose);
+    if (!file) return {LoadStatus::Unreadable, platform::systemErrorText(errno)};
 
-    std::string text;
-    char buffer[1 << 16];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, got);
-    const int readError = std::ferror(file) ? errno : 0;
-    std::fclose(file);
-    if (readError != 0) return {LoadStatus::Unreadable, errnoText(readError)};
-
-    if (!isNicknameFile(text)) return {LoadStatus::Refused, {}};
-    appendRecords(text, records);
-    return {};
+    const std::size_t kept = records.size();
+    try {
+        // The first line is checked before the rest is read, so a large file picked by mistake
+        // is refused at once.
+        std::string text;
+        int error = readUpTo(file.get(), text, kAliasMark.size());
+        if (error == 0 && !isNicknameFile(text)) return {LoadStatus::Refused, {}};
+        if (error == 0) error = readUpTo(file.get(), text, std::string::npos);
+        if (error != 0) return {LoadStatus::Unreadable, platform::systemErrorText(error)};
+        appendRecords(text, records);
+        return {};
+    } catch (const std::bad_alloc&) {
+        records.resize(kept);
+        return {LoadStatus::Unreadable, platform::systemErrorText(ENOMEM)};
+    }
 }
 
 }  // namespace nickbridge

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdio>
-#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -9,22 +8,18 @@
 
 namespace nickbridge::platform {
 
-// The temporary file that replaceFile writes beside `target`.
-std::filesystem::path replacementPath(const std::filesystem::path& target);
-
 // Writes the new content into the open file; false when a write failed (errno tells why).
 using ContentWriter = std::function<bool(std::FILE*)>;
 
-// Gives `path` new content: writes a temporary file beside it and renames that over it, so the
-// file is either as it was or complete, never cut short. A read-only file (whoever runs us, root
-// included) and a folder are left alone; through a symbolic link the file it points at is
-// replaced. An existing file's permissions carry over. Returns why it failed, in the system's
-// words, or nothing on success; the temporary file never stays behind.
+// Gives `path` new content without ever leaving it cut short: the content goes to a new temporary
+// file beside it, is flushed to disk, and is renamed over the file only when complete.
+// - A read-only file (whoever runs us, root included) and a folder are left alone.
+// - Through a symbolic link the file it points at is replaced; the link stays a link.
+// - A device or pipe (/dev/null, /dev/full) can't be renamed over and is written directly.
+// - An existing file's permissions carry over.
+// Returns why it failed, in the system's words, or nothing on success; no temporary file stays.
 std::optional<std::string> replaceFile(const std::string& path, const ContentWriter& write);
 
 std::optional<std::string> replaceFileContents(const std::string& path, std::string_view content);
-
-// The system's text for an errno value.
-std::string systemErrorText(int error);
 
 }  // namespace nickbridge::platform

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_access.h"
 #include "platform/file_replace.h"
-#include "platform/path_conventions.h"
 #include "platform/read_only.h"
 #include "settings/settings_lines.h"
 
@@ -14,7 +14,7 @@ namespace nickbridge {
 
 namespace {
 
-// Lines 1 to 7, then lines 8 to 15, in file order; read and save share these tables.
+// Lines 1 to 7 in file order (lines 8 to 15 follow kBoxOrder); read and save share them.
 constexpr std::array kTextLines = {
     &SettingsValues::sourcePath,  &SettingsValues::outputPath, &SettingsValues::firstFile,
     &SettingsValues::firstDir,    &SettingsValues::firstDrive, &SettingsValues::secondDir,
@@ -25,17 +25,8 @@ constexpr std::array kRestoredTextLines = {
     &RestoredValues::firstDir,    &RestoredValues::firstDrive, &RestoredValues::secondDir,
     &RestoredValues::secondDrive,
 };
-constexpr std::array kBoxLines = {
-    &FieldSelection::FN, &FieldSelection::LN, &FieldSelection::NN, &FieldSelection::EA,
-    &FieldSelection::PA, &FieldSelection::PN, &FieldSelection::FX, &FieldSelection::NOTEs,
-};
-constexpr std::array kRestoredBoxLines = {
-    &RestoredValues::FN, &RestoredValues::LN, &RestoredValues::NN, &RestoredValues::EA,
-    &RestoredValues::PA, &RestoredValues::PN, &RestoredValues::FX, &RestoredValues::NOTEs,
-};
-static_assert(kTextLines.size() + kBoxLines.size() == settings_lines::kValueLineCount);
+static_assert(kTextLines.size() + kBoxOrder.size() == settings_lines::kValueLineCount);
 static_assert(kRestoredTextLines.size() == kTextLines.size());
-static_assert(kRestoredBoxLines.size() == kBoxLines.size());
 
 constexpr std::string_view kLineEnd = "\r\n";
 
@@ -70,8 +61,7 @@ RestoredValues SettingsFile::read() const {
             restored.*kRestoredTextLines[i] =
                 std::string(settings_lines::skipLeadingBlanks(lines[i]));
         } else {
-            restored.*kRestoredBoxLines[i - kRestoredTextLines.size()] =
-                settings_lines::parseBoxState(lines[i]);
+            restored.boxes[i - kRestoredTextLines.size()] = settings_lines::parseBoxState(lines[i]);
         }
     }
     return restored;
@@ -88,7 +78,7 @@ SaveResult SettingsFile::save(const SettingsValues& values) const {
         text += value;
         text += kLineEnd;
     }
-    for (const auto box : kBoxLines) {
+    for (const auto box : kBoxOrder) {
         text += settings_lines::printBoxState(values.boxes.*box);
         text += kLineEnd;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -31,7 +32,9 @@ struct RestoredValues {
     std::optional<std::string> firstDrive;
     std::optional<std::string> secondDir;
     std::optional<std::string> secondDrive;
-    std::optional<BoxState> FN, LN, NN, EA, PA, PN, FX, NOTEs;
+    std::array<std::optional<BoxState>, kBoxOrder.size()> boxes;  // in kBoxOrder
+
+    bool operator==(const RestoredValues&) const = default;
 };
 
 struct SaveResult {
@@ -51,8 +54,6 @@ public:
     RestoredValues read() const;
     // Replaces the file with exactly fifteen lines, atomically; a read-only file is not replaced.
     SaveResult save(const SettingsValues& values) const;
-
-    const std::string& path() const { return path_; }
 
 private:
     std::string path_;

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <string>
+#include <vector>
 
+#include "platform/file_access.h"
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
@@ -15,6 +18,16 @@ namespace {
 using testing::readBytes;
 using testing::TempFolder;
 using testing::writeBytes;
+
+// The names in a folder: a temporary file left behind shows up here.
+std::vector<std::string> namesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 struct ReplaceCase {
     const char* name;
@@ -32,7 +45,7 @@ TEST_P(ReplaceFileContents, LeavesExactlyTheNewBytesAndNoTemporaryFile) {
     }
     EXPECT_EQ(replaceFileContents(file, GetParam().content), std::nullopt);
     EXPECT_EQ(readBytes(file), GetParam().content);
-    EXPECT_FALSE(std::filesystem::exists(replacementPath(file)));
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"nbr.ini"});
 }
 
 INSTANTIATE_TEST_SUITE_P(Contents, ReplaceFileContents,
@@ -50,7 +63,7 @@ TEST(ReplaceFileContentsFailure, ReadOnlyFileIsLeftAloneEvenForRoot) {
     testing::makeReadOnly(file);
     EXPECT_EQ(replaceFileContents(file, "new\r\n"), "the file is read-only");
     EXPECT_EQ(readBytes(file), "kept\r\n");
-    EXPECT_FALSE(std::filesystem::exists(replacementPath(file)));
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"nbr.ini"});
 }
 
 TEST(ReplaceFileContentsFailure, MissingFolderGivesTheSystemsReasonAndCreatesNothing) {
@@ -68,7 +81,7 @@ TEST(ReplaceFileContentsFailure, ATargetThatCannotBeReplacedKeepsNoTemporaryFile
     std::filesystem::create_directory(std::filesystem::path(file) / "inside");
     EXPECT_TRUE(replaceFileContents(file, "new\r\n").has_value());
     EXPECT_TRUE(std::filesystem::is_directory(file));
-    EXPECT_FALSE(std::filesystem::exists(replacementPath(file)));
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"nbr.ini"});
 }
 
 #ifndef _WIN32
@@ -81,6 +94,44 @@ TEST(ReplaceFileContentsPermissions, TheOldFilesPermissionsCarryOver) {
     std::filesystem::permissions(file, kept);
     ASSERT_EQ(replaceFileContents(file, "new\r\n"), std::nullopt);
     EXPECT_EQ(std::filesystem::status(file).permissions(), kept);
+}
+
+// A name a temporary file could once have taken is never written through or taken away.
+TEST(ReplaceFileContentsTemporary, ALinkBesideTheTargetIsNeitherFollowedNorRemoved) {
+    TempFolder folder;
+    const std::string file = folder.file("nbr.ini");
+    const std::string victim = folder.file("victim.txt");
+    writeBytes(victim, "precious\r\n");
+    std::filesystem::create_symlink(victim, file + ".tmp");
+    ASSERT_EQ(replaceFileContents(file, "new\r\n"), std::nullopt);
+    EXPECT_EQ(readBytes(file), "new\r\n");
+    EXPECT_EQ(readBytes(victim), "precious\r\n");
+    EXPECT_EQ(namesIn(folder.path()),
+              (std::vector<std::string>{"nbr.ini", "nbr.ini.tmp", "victim.txt"}));
+}
+
+// /dev/null can't be renamed over: replacing it would break the whole system when run as root.
+TEST(ReplaceFileContentsSpecial, ADeviceIsWrittenInPlaceAndStaysADevice) {
+    if (!std::filesystem::exists("/dev/null")) GTEST_SKIP() << "no /dev/null here";
+    TempFolder folder;
+    const std::string link = folder.file("nbr.ini");
+    std::filesystem::create_symlink("/dev/null", link);
+    EXPECT_EQ(replaceFileContents(link, "new\r\n"), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"nbr.ini"});
+    if (std::filesystem::exists("/dev/full")) {
+        EXPECT_EQ(replaceFileContents("/dev/full", "new\r\n"), systemErrorText(ENOSPC));
+    }
+}
+
+TEST(ReplaceFileContentsLinks, ALinkToAMissingFileCreatesThatFile) {
+    TempFolder folder;
+    const std::string link = folder.file("converted.txt");
+    std::filesystem::create_directory(folder.path() / "shared");
+    std::filesystem::create_symlink("shared/conv.txt", link);
+    ASSERT_EQ(replaceFileContents(link, "new\r\n"), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readBytes(folder.path() / "shared" / "conv.txt"), "new\r\n");
 }
 
 TEST(ReplaceFileContentsLinks, ASymlinkKeepsPointingAtTheReplacedFile) {

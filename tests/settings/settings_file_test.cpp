@@ -38,10 +38,12 @@ SettingsValues sampleValues() {
 
 // What reading a file holding `values` gives.
 RestoredValues restoredFrom(const SettingsValues& values) {
-    return {values.sourcePath, values.outputPath, values.firstFile,   values.firstDir,
-            values.firstDrive, values.secondDir,  values.secondDrive, values.boxes.FN,
-            values.boxes.LN,   values.boxes.NN,   values.boxes.EA,    values.boxes.PA,
-            values.boxes.PN,   values.boxes.FX,   values.boxes.NOTEs};
+    RestoredValues restored{
+        values.sourcePath, values.outputPath, values.firstFile,   values.firstDir,
+        values.firstDrive, values.secondDir,  values.secondDrive, {}};
+    for (std::size_t i = 0; i < kBoxOrder.size(); ++i)
+        restored.boxes[i] = values.boxes.*kBoxOrder[i];
+    return restored;
 }
 
 void expectRestored(const RestoredValues& actual, const RestoredValues& expected) {
@@ -52,14 +54,7 @@ void expectRestored(const RestoredValues& actual, const RestoredValues& expected
     EXPECT_EQ(actual.firstDrive, expected.firstDrive);
     EXPECT_EQ(actual.secondDir, expected.secondDir);
     EXPECT_EQ(actual.secondDrive, expected.secondDrive);
-    EXPECT_EQ(actual.FN, expected.FN);
-    EXPECT_EQ(actual.LN, expected.LN);
-    EXPECT_EQ(actual.NN, expected.NN);
-    EXPECT_EQ(actual.EA, expected.EA);
-    EXPECT_EQ(actual.PA, expected.PA);
-    EXPECT_EQ(actual.PN, expected.PN);
-    EXPECT_EQ(actual.FX, expected.FX);
-    EXPECT_EQ(actual.NOTEs, expected.NOTEs);
+    EXPECT_EQ(actual.boxes, expected.boxes);
 }
 
 std::size_t countCrLf(const std::string& bytes) {
@@ -262,7 +257,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsNeitherAppendedToNorReplaced) {
     const RestoredValues restored = settings.read();
     EXPECT_EQ(restored.outputPath, "out");
     EXPECT_EQ(restored.firstFile, std::nullopt);
-    EXPECT_EQ(restored.NOTEs, std::nullopt);
+    EXPECT_EQ(restored.boxes.back(), std::nullopt);
 }
 
 TEST_F(SettingsFileTest, AMissingFolderFailsEveryStepQuietlyButTheSaveGivesAReason) {

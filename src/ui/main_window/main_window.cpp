@@ -30,26 +30,25 @@ const QColor kTextBoxGrey(0xE0, 0xE0, 0xE0);
 constexpr int kClientWidth = 6315;
 constexpr int kClientHeight = 3825;
 
-// The eight field boxes in the order of the settings file; positions are from Frame3's corner.
+// The eight field boxes in kBoxOrder, the order of the settings file; positions are from
+// Frame3's corner.
 struct BoxDesign {
     const char* name;
     const char* label;
     const char* caption;
     int left;
     int top;
-    BoxState FieldSelection::*selected;
-    std::optional<BoxState> RestoredValues::*restored;
 };
 
 const std::array<BoxDesign, 8> kBoxDesigns{{
-    {"FN", "Label1", "First Name", 120, 360, &FieldSelection::FN, &RestoredValues::FN},
-    {"LN", "Label2", "Last Name", 120, 720, &FieldSelection::LN, &RestoredValues::LN},
-    {"NN", "Label5", "Nickname", 120, 1080, &FieldSelection::NN, &RestoredValues::NN},
-    {"EA", "Label3", "Email Address", 120, 1440, &FieldSelection::EA, &RestoredValues::EA},
-    {"PA", "Label6", "Postal Address", 1800, 360, &FieldSelection::PA, &RestoredValues::PA},
-    {"PN", "Label4", "Phone Number", 1800, 720, &FieldSelection::PN, &RestoredValues::PN},
-    {"FX", "Label7", "Fax Number", 1800, 1080, &FieldSelection::FX, &RestoredValues::FX},
-    {"NOTEs", "Label8", "Notes", 1800, 1440, &FieldSelection::NOTEs, &RestoredValues::NOTEs},
+    {"FN", "Label1", "First Name", 120, 360},
+    {"LN", "Label2", "Last Name", 120, 720},
+    {"NN", "Label5", "Nickname", 120, 1080},
+    {"EA", "Label3", "Email Address", 120, 1440},
+    {"PA", "Label6", "Postal Address", 1800, 360},
+    {"PN", "Label4", "Phone Number", 1800, 720},
+    {"FX", "Label7", "Fax Number", 1800, 1080},
+    {"NOTEs", "Label8", "Notes", 1800, 1440},
 }};
 constexpr int kBoxSide = 255;
 constexpr int kLabelOffset = 240;
@@ -213,7 +212,7 @@ void MainWindow::setOutputPath(const std::string& path) { Text2_->setBytes(path)
 FieldSelection MainWindow::fieldSelection() const {
     FieldSelection selection;
     for (std::size_t i = 0; i < kBoxDesigns.size(); ++i) {
-        selection.*kBoxDesigns[i].selected = boxes_[i]->state();
+        selection.*kBoxOrder[i] = boxes_[i]->state();
     }
     return selection;
 }
@@ -235,7 +234,7 @@ void MainWindow::restoreall() {
     assignIfRead(secondDir, values.secondDir);
     assignIfRead(secondDrive, values.secondDrive);
     for (std::size_t i = 0; i < kBoxDesigns.size(); ++i) {
-        if (const auto& state = values.*kBoxDesigns[i].restored) boxes_[i]->setState(*state);
+        if (const auto& state = values.boxes[i]) boxes_[i]->setState(*state);
     }
 }
 

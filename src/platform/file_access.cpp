@@ -1,0 +1,71 @@
+#include "platform/file_access.h"
+
+#include <fcntl.h>
+
+#include <cerrno>
+#include <system_error>
+
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace nickbridge::platform {
+
+std::string systemErrorText(int error) { return std::generic_category().message(error); }
+
+#ifdef _WIN32
+
+std::filesystem::path nativePath(const std::string& path) {
+    if (path.empty()) return {};
+    const int size = static_cast<int>(path.size());
+    const int wideSize = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), wideSize);
+    return std::filesystem::path(wide);
+}
+
+std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
+    const std::string narrowMode(mode);
+    return _wfopen(path.c_str(), std::wstring(narrowMode.begin(), narrowMode.end()).c_str());
+}
+
+std::FILE* createNewFile(const std::filesystem::path& path) {
+    const int fd =
+        _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (fd < 0) return nullptr;
+    std::FILE* file = _fdopen(fd, "wb");
+    if (file == nullptr) _close(fd);
+    return file;
+}
+
+bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && _commit(_fileno(file)) == 0; }
+
+#else
+
+std::filesystem::path nativePath(const std::string& path) { return std::filesystem::path(path); }
+
+std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
+    return std::fopen(path.c_str(), mode);
+}
+
+std::FILE* createNewFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (file == nullptr) {
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+    }
+    return file;
+}
+
+bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0; }
+
+#endif
+
+}  // namespace nickbridge::platform

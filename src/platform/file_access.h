@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+namespace nickbridge::platform {
+
+// Paths are held as bytes in the system's 8-bit code page, as the user and nbr.ini give them.
+// This is the same path for the file system library: on Windows read in the ANSI code page, as
+// the C library's fopen reads it; elsewhere the bytes unchanged.
+std::filesystem::path nativePath(const std::string& path);
+
+// fopen for a file system path, wide on Windows so no name is lost.
+std::FILE* openFile(const std::filesystem::path& path, const char* mode);
+
+// Creates a new file for writing; fails with EEXIST when anything has that name already, a
+// symbolic link included, so it never writes through someone else's file.
+std::FILE* createNewFile(const std::filesystem::path& path);
+
+// Pushes what was written through to the disk; false (errno set) when that failed.
+bool flushToDisk(std::FILE* file);
+
+// The system's text for an errno value.
+std::string systemErrorText(int error);
+
+}  // namespace nickbridge::platform
