@@ -21,8 +21,14 @@ int runConvertTool(int argc, const char* const* argv, std::ostream& out, std::os
     const auto& request = std::get<ConvertRequest>(parsed);
     ConsoleReport report(out, err);
     std::vector<std::string> records;
-    return exitCodeFor(runConvertCommand(request.sourcePath, request.outputPath, request.selection,
-                                         records, report));
+    const int code = exitCodeFor(runConvertCommand(request.sourcePath, request.outputPath,
+                                                   request.selection, records, report));
+    // Like any Unix tool: a script must not take a lost completion message for success.
+    if (code == kExitSuccess && !out) {
+        err << "Cannot write to standard output\n" << std::flush;
+        return kExitFailed;
+    }
+    return code;
 }
 
 }  // namespace nickbridge::cli

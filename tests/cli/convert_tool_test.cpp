@@ -98,6 +98,21 @@ protected:
 
 const std::string kExample = std::string(NICKBRIDGE_EXAMPLES_DIR) + "/sample-nicknames.txt";
 
+TEST_F(ConvertToolTest, ALostCompletionMessageIsAFailure) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const std::string output = folder_.file("converted.txt");
+    const fs::path errFile = folder_.path() / "stderr.txt";
+    const std::string command = "exec " + shellQuoted(NICKBRIDGE_CONVERT_PROGRAM) + " " +
+                                shellQuoted(kExample) + " " + shellQuoted(output) +
+                                " >/dev/full 2>" + shellQuoted(errFile.string());
+    const int status = std::system(command.c_str());
+
+    ASSERT_TRUE(status != -1 && WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(readBytes(errFile), "Cannot write to standard output\n");
+    EXPECT_TRUE(fs::exists(output));
+}
+
 TEST_F(ConvertToolTest, ConvertsTheExampleFile) {
     const std::string output = folder_.file("converted.txt");
     const RunResult result = run({kExample, output});
