@@ -36,10 +36,11 @@ SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
 
 void SettingsFile::appendDefaultBlock() const {
     // Root could append to a read-only file; the user made it read-only to keep it as it is.
-    if (platform::isReadOnlyFile(platform::nativePath(path_))) {
+    const auto file = platform::nativePath(path_);
+    if (platform::isReadOnlyFile(file)) {
         return;
     }
-    std::ofstream out(platform::nativePath(path_), std::ios::binary | std::ios::app);
+    std::ofstream out(file, std::ios::binary | std::ios::app);
     out << settings_lines::defaultBlock();
 }
 
