@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Throughput of each conversion step on a large ordinary nickname file and on records built to
 // defeat naive scans, plus the peak memory of one whole conversion (`--peak-memory`).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-builds the Qt-free part of NickBridge for 64-bit Windows with Debian's mingw-w64 (posix
 # threads, so std::thread and friends work) and runs the results under Wine.
 #   cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DNICKBRIDGE_GUI=OFF ...

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Debian package of the installed files: `cpack -G DEB` in the build folder.
 # Include at the end of the top-level CMakeLists.txt, after every install() rule.
 set(CPACK_PACKAGE_NAME "nickbridge")

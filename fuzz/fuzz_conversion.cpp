@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target: any bytes through the loader, the field extraction and the output line.
 // Besides the sanitizers it checks what must hold for every input: records match the file's
 // lines, fields keep the shape their markers give them, and every output line reads back as

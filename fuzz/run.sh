@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds fuzz-conversion with clang in build-fuzz and fuzzes for SECONDS (default 60), starting
 # from the seeds plus whatever earlier runs left in fuzz/corpus-run (delete it to start afresh).
 # Exits non-zero when the fuzzer finds a crash, a failed check, a leak or a slow input; the input

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Renders the 32 and 16 pixel program icons from nickbridge.svg with ImageMagick. The 16 pixel
 # image averages the 32 pixel one: the shapes sit on a 2-unit grid, so it stays sharp.
 set -euo pipefail

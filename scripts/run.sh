@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and starts NickBridge. The program keeps its settings in
 # nbr.ini in the folder it is started from: the folder you run this script from.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian 12 packages that building and testing need, where they are missing.
 # Usage: scripts/setup.sh [extra packages...]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Cross-builds everything free of Qt for Windows (mingw-w64, static) and runs it under Wine: the
 # libraries' own tests, then nickbridge-convert.exe end to end with Windows paths and files.
 # Usage: scripts/test-windows.sh [BUILD_DIR]   (default: build-win)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs every test: the normal build, the sanitizer build,
 # the Windows build under Wine and a short fuzzing run.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/convert_tool.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "nickname_loader.h"
 
 #include <algorithm>

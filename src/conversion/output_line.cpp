@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "output_line.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/file_access.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/path_conventions.h"
 
 namespace nickbridge::platform {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/program_icon.h"
 
 // The images are compiled into this static library; Q_INIT_RESOURCE must sit outside any

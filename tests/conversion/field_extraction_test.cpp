@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "conversion/field_extraction.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "conversion/nickname_loader.h"
 
 #include <gtest/gtest.h>

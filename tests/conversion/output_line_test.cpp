@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "conversion/output_line.h"
 
 #include <gtest/gtest.h>

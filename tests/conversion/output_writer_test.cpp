@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "conversion/output_writer.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/file_replace.h"
 
 #include <gtest/gtest.h>

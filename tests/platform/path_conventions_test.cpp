@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/path_conventions.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/caption_fit.h"
 
 #include <gtest/gtest.h>

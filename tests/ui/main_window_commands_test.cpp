@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the main window's buttons, path fields and access keys do.
 #include <gtest/gtest.h>
 

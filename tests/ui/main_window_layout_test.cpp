@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window against its design: placement in twips, texts, colours, menus, focus order.
 #include <gtest/gtest.h>
 

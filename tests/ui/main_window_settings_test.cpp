@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, close and File > Exit of the main window against nbr.ini in the current folder.
 #include <gtest/gtest.h>
 

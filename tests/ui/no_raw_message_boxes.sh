@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Fails when a source file other than the message box seam uses QMessageBox directly.
 # Usage: no_raw_message_boxes.sh SRC_DIR
 src=${1:?source folder}

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs nickbridge-convert.exe under Wine on c:\ as a Windows user would: drive letters, "\" and
 # folder-relative paths, a comma and a code page character in a folder name, CR LF nickname files
 # that must be read and written as bytes, and the failures with their messages and exit codes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main_window/field_box.h"
 
 namespace nickbridge::ui {

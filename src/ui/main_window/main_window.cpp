@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/main_window/main_window.h"
 
 #include <QApplication>
@@ -126,8 +127,8 @@ MainWindow::MainWindow(QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     move(screen()->availableGeometry().center() - rect().center());
-    Command1_->setFocus();
-    Form_Load();
+    convertButton_->setFocus();
+    loadStartupSettings();
 }
 
 MainWindow::~MainWindow() = default;
@@ -145,17 +146,19 @@ void MainWindow::buildControls() {
 
     QGroupBox* frame1 = makeFrame(client, "Frame1", QStringLiteral("Eudora Nickname File"),
                                   twipsRect(120, 120, 3015, 1095));
-    Text1_ = makePathField(frame1, "Text1", inFrame(frame1, twipsRect(240, 360, 2775, 315)));
-    Browse1_ = makeButton(frame1, "Browse1", QStringLiteral("&Browse"),
-                          inFrame(frame1, twipsRect(240, 720, 1215, 375)));
+    sourcePathField_ =
+        makePathField(frame1, "Text1", inFrame(frame1, twipsRect(240, 360, 2775, 315)));
+    browseSourceButton_ = makeButton(frame1, "Browse1", QStringLiteral("&Browse"),
+                                     inFrame(frame1, twipsRect(240, 720, 1215, 375)));
 
     QGroupBox* frame2 =
         makeFrame(client, "Frame2", QStringLiteral("Output Folder for \"Converted.txt\""),
                   twipsRect(3240, 120, 3015, 1095));
-    Text2_ = makePathField(frame2, "Text2", inFrame(frame2, twipsRect(3360, 360, 2775, 315)));
-    Text2_->setBytes(platform::defaultOutputPath());
-    Browse2_ = makeButton(frame2, "Browse2", QStringLiteral("B&rowse"),
-                          inFrame(frame2, twipsRect(3360, 720, 1215, 375)));
+    outputPathField_ =
+        makePathField(frame2, "Text2", inFrame(frame2, twipsRect(3360, 360, 2775, 315)));
+    outputPathField_->setBytes(platform::defaultOutputPath());
+    browseOutputButton_ = makeButton(frame2, "Browse2", QStringLiteral("B&rowse"),
+                                     inFrame(frame2, twipsRect(3360, 720, 1215, 375)));
 
     QGroupBox* frame3 = makeFrame(client, "Frame3", QStringLiteral("Import Fields"),
                                   twipsRect(1440, 1320, 3375, 1935));
@@ -174,40 +177,46 @@ void MainWindow::buildControls() {
         boxes_[i] = box;
     }
 
-    Command1_ = makeButton(client, "Command1", QStringLiteral("&Convert!"),
-                           twipsRect(2280, 3360, 1815, 375));
+    convertButton_ = makeButton(client, "Command1", QStringLiteral("&Convert!"),
+                                twipsRect(2280, 3360, 1815, 375));
 
-    connect(Command1_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-    connect(Browse1_, &QPushButton::clicked, this, [this] { choosers_->showSourceChooser(); });
-    connect(Text1_, &PathField::doubleClicked, this, [this] { choosers_->showSourceChooser(); });
-    connect(Browse2_, &QPushButton::clicked, this, [this] { choosers_->showOutputChooser(); });
-    connect(Text2_, &PathField::doubleClicked, this, [this] { choosers_->showOutputChooser(); });
+    connect(convertButton_, &QPushButton::clicked, this, &MainWindow::onConvertClicked);
+    connect(browseSourceButton_, &QPushButton::clicked, this,
+            [this] { choosers_->showSourceChooser(); });
+    connect(sourcePathField_, &PathField::doubleClicked, this,
+            [this] { choosers_->showSourceChooser(); });
+    connect(browseOutputButton_, &QPushButton::clicked, this,
+            [this] { choosers_->showOutputChooser(); });
+    connect(outputPathField_, &PathField::doubleClicked, this,
+            [this] { choosers_->showOutputChooser(); });
 }
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("file"));
-    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &MainWindow::exit_Click);
+    QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &MainWindow::onExitTriggered);
     exit->setObjectName(QStringLiteral("exit"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("help"));
-    QAction* about = help->addAction(QStringLiteral("&About"), this, &MainWindow::about_Click);
+    QAction* about = help->addAction(QStringLiteral("&About"), this, &MainWindow::onAboutTriggered);
     about->setObjectName(QStringLiteral("about"));
 }
 
 void MainWindow::setFocusOrder() {
     auto box = [this](const char* name) { return findChild<FieldBox*>(QLatin1String(name)); };
-    const std::array<QWidget*, 13> order{Command1_, Text1_,    Text2_,      Browse1_,  Browse2_,
-                                         box("FN"), box("FX"), box("PN"),   box("EA"), box("NN"),
-                                         box("LN"), box("PA"), box("NOTEs")};
+    const std::array<QWidget*, 13> order{convertButton_,      sourcePathField_,    outputPathField_,
+                                         browseSourceButton_, browseOutputButton_, box("FN"),
+                                         box("FX"),           box("PN"),           box("EA"),
+                                         box("NN"),           box("LN"),           box("PA"),
+                                         box("NOTEs")};
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
-std::string MainWindow::sourcePath() const { return Text1_->bytes(); }
-void MainWindow::setSourcePath(const std::string& path) { Text1_->setBytes(path); }
-std::string MainWindow::outputPath() const { return Text2_->bytes(); }
-void MainWindow::setOutputPath(const std::string& path) { Text2_->setBytes(path); }
+std::string MainWindow::sourcePath() const { return sourcePathField_->bytes(); }
+void MainWindow::setSourcePath(const std::string& path) { sourcePathField_->setBytes(path); }
+std::string MainWindow::outputPath() const { return outputPathField_->bytes(); }
+void MainWindow::setOutputPath(const std::string& path) { outputPathField_->setBytes(path); }
 
 FieldSelection MainWindow::fieldSelection() const {
     FieldSelection selection;
@@ -226,8 +235,8 @@ void MainWindow::saveall() {
 
 void MainWindow::restoreall() {
     const RestoredValues values = SettingsFile().read();
-    if (values.sourcePath) Text1_->setBytes(*values.sourcePath);
-    if (values.outputPath) Text2_->setBytes(*values.outputPath);
+    if (values.sourcePath) sourcePathField_->setBytes(*values.sourcePath);
+    if (values.outputPath) outputPathField_->setBytes(*values.outputPath);
     assignIfRead(firstFile, values.firstFile);
     assignIfRead(firstDir, values.firstDir);
     assignIfRead(firstDrive, values.firstDrive);
@@ -243,12 +252,12 @@ void MainWindow::setChoosers(std::unique_ptr<ChooserSeam> choosers) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    Form_Unload();
+    saveOnClose();
     // The program ends whether or not the save worked.
     event->accept();
 }
 
-void MainWindow::Form_Load() {
+void MainWindow::loadStartupSettings() {
     // Start-up tries each step on its own and goes on past a failure: whatever could not be read
     // keeps its value from the design.
     try {
@@ -261,19 +270,19 @@ void MainWindow::Form_Load() {
     }
 }
 
-void MainWindow::Form_Unload() { saveall(); }
+void MainWindow::saveOnClose() { saveall(); }
 
-void MainWindow::Command1_Click() {
+void MainWindow::onConvertClicked() {
     WindowReport report(*this, *choosers_);
     runConvertCommand(sourcePath(), outputPath(), fieldSelection(), records, report);
 }
 
-void MainWindow::exit_Click() {
+void MainWindow::onExitTriggered() {
     // exit(), unlike quit(), does not close the windows first, so no close handler saves.
     QCoreApplication::exit(0);
 }
 
-void MainWindow::about_Click() {
+void MainWindow::onAboutTriggered() {
     // The About box is attached here once it exists.
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QMainWindow>
@@ -52,23 +53,23 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
-    void Command1_Click();
-    void exit_Click();
-    void about_Click();
+    void onConvertClicked();
+    void onExitTriggered();
+    void onAboutTriggered();
 
 private:
     void buildControls();
     void buildMenus();
     void setFocusOrder();
-    void Form_Load();
-    void Form_Unload();
+    void loadStartupSettings();
+    void saveOnClose();
 
     std::unique_ptr<ChooserSeam> choosers_;
-    PathField* Text1_ = nullptr;
-    PathField* Text2_ = nullptr;
-    QPushButton* Browse1_ = nullptr;
-    QPushButton* Browse2_ = nullptr;
-    QPushButton* Command1_ = nullptr;
+    PathField* sourcePathField_ = nullptr;
+    PathField* outputPathField_ = nullptr;
+    QPushButton* browseSourceButton_ = nullptr;
+    QPushButton* browseOutputButton_ = nullptr;
+    QPushButton* convertButton_ = nullptr;
     // In the order of the settings file: FN, LN, NN, EA, PA, PN, FX, NOTEs.
     std::array<FieldBox*, 8> boxes_{};
 };
