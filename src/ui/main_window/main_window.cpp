@@ -4,11 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <exception>
 #include <optional>
 #include <utility>
@@ -17,6 +15,10 @@
 #include "platform/path_conventions.h"
 #include "settings/settings_file.h"
 #include "ui/caption_fit.h"
+#include "ui/centre_on_screen.h"
+#include "ui/etched_frame.h"
+#include "ui/focus_ring.h"
+#include "ui/main_window/box_caption.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/path_field.h"
 #include "ui/message_box.h"
@@ -32,24 +34,29 @@ constexpr int kClientWidth = 6315;
 constexpr int kClientHeight = 3825;
 
 // The eight field boxes in kBoxOrder, the order of the settings file; positions are from
-// Frame3's corner.
+// Frame3's corner. Only the settings file greys a box, and a greyed box means something different
+// for the two name boxes than for the others: the description tells a screen reader's user.
 struct BoxDesign {
     const char* name;
     const char* label;
     const char* caption;
     int left;
     int top;
+    const char* description;
 };
 
+constexpr const char* kGreyedKeeps = "Greyed: the field is still written, as when ticked.";
+constexpr const char* kGreyedBlanks = "Greyed: the field is written empty, as when clear.";
+
 const std::array<BoxDesign, 8> kBoxDesigns{{
-    {"FN", "Label1", "First Name", 120, 360},
-    {"LN", "Label2", "Last Name", 120, 720},
-    {"NN", "Label5", "Nickname", 120, 1080},
-    {"EA", "Label3", "Email Address", 120, 1440},
-    {"PA", "Label6", "Postal Address", 1800, 360},
-    {"PN", "Label4", "Phone Number", 1800, 720},
-    {"FX", "Label7", "Fax Number", 1800, 1080},
-    {"NOTEs", "Label8", "Notes", 1800, 1440},
+    {"FN", "Label1", "First Name", 120, 360, kGreyedKeeps},
+    {"LN", "Label2", "Last Name", 120, 720, kGreyedKeeps},
+    {"NN", "Label5", "Nickname", 120, 1080, "Remembered only: changes nothing in the output."},
+    {"EA", "Label3", "Email Address", 120, 1440, kGreyedBlanks},
+    {"PA", "Label6", "Postal Address", 1800, 360, kGreyedBlanks},
+    {"PN", "Label4", "Phone Number", 1800, 720, kGreyedBlanks},
+    {"FX", "Label7", "Fax Number", 1800, 1080, kGreyedBlanks},
+    {"NOTEs", "Label8", "Notes", 1800, 1440, kGreyedBlanks},
 }};
 constexpr int kBoxSide = 255;
 constexpr int kLabelOffset = 240;
@@ -59,7 +66,7 @@ constexpr int kLabelWidth = 1095;
 void useSystemColours(QWidget* widget) { widget->setPalette(QApplication::palette(widget)); }
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& title, QRect geometry) {
-    auto* frame = new QGroupBox(title, parent);
+    auto* frame = new EtchedFrame(title, parent);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(geometry);
     return frame;
@@ -70,7 +77,8 @@ QRect inFrame(const QGroupBox* frame, QRect clientGeometry) {
     return clientGeometry.translated(-frame->pos());
 }
 
-PathField* makePathField(QGroupBox* frame, const char* name, QRect geometry) {
+PathField* makePathField(QGroupBox* frame, const char* name, QRect geometry,
+                         const QString& description) {
     auto* field = new PathField(frame);
     field->setObjectName(QLatin1String(name));
     field->setGeometry(geometry);
@@ -79,14 +87,20 @@ PathField* makePathField(QGroupBox* frame, const char* name, QRect geometry) {
     grey.setColor(QPalette::Base, kTextBoxGrey);
     field->setPalette(grey);
     field->setAccessibleName(frame->title());
+    field->setAccessibleDescription(description);
     return field;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
+// A screen reader reads `accessibleName` where the caption alone would be ambiguous.
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                        const QString& accessibleName = {}) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
+    if (!accessibleName.isEmpty()) button->setAccessibleName(accessibleName);
     useSystemColours(button);
+    // Enter presses the focused button, as in dialogs; no button becomes the window's default.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -126,8 +140,9 @@ MainWindow::MainWindow(QWidget* parent)
     setFocusOrder();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
-    move(screen()->availableGeometry().center() - rect().center());
+    centreOnScreen(*this);
     convertButton_->setFocus();
+    (new FocusRing(centralWidget()))->surround(convertButton_);
     loadStartupSettings();
 }
 
@@ -146,34 +161,40 @@ void MainWindow::buildControls() {
 
     QGroupBox* frame1 = makeFrame(client, "Frame1", QStringLiteral("Eudora Nickname File"),
                                   twipsRect(120, 120, 3015, 1095));
-    sourcePathField_ =
-        makePathField(frame1, "Text1", inFrame(frame1, twipsRect(240, 360, 2775, 315)));
+    sourcePathField_ = makePathField(
+        frame1, "Text1", inFrame(frame1, twipsRect(240, 360, 2775, 315)),
+        QStringLiteral("Full path of the nickname file to convert. Double-click to choose it."));
     browseSourceButton_ = makeButton(frame1, "Browse1", QStringLiteral("&Browse"),
-                                     inFrame(frame1, twipsRect(240, 720, 1215, 375)));
+                                     inFrame(frame1, twipsRect(240, 720, 1215, 375)),
+                                     QStringLiteral("Browse for the nickname file"));
 
     QGroupBox* frame2 =
         makeFrame(client, "Frame2", QStringLiteral("Output Folder for \"Converted.txt\""),
                   twipsRect(3240, 120, 3015, 1095));
-    outputPathField_ =
-        makePathField(frame2, "Text2", inFrame(frame2, twipsRect(3360, 360, 2775, 315)));
+    outputPathField_ = makePathField(
+        frame2, "Text2", inFrame(frame2, twipsRect(3360, 360, 2775, 315)),
+        QStringLiteral("Full path of the output file. Double-click to choose its folder."));
     outputPathField_->setBytes(platform::defaultOutputPath());
     browseOutputButton_ = makeButton(frame2, "Browse2", QStringLiteral("B&rowse"),
-                                     inFrame(frame2, twipsRect(3360, 720, 1215, 375)));
+                                     inFrame(frame2, twipsRect(3360, 720, 1215, 375)),
+                                     QStringLiteral("Browse for the output folder"));
 
     QGroupBox* frame3 = makeFrame(client, "Frame3", QStringLiteral("Import Fields"),
                                   twipsRect(1440, 1320, 3375, 1935));
     for (std::size_t i = 0; i < kBoxDesigns.size(); ++i) {
         const BoxDesign& design = kBoxDesigns[i];
         const QString caption = QLatin1String(design.caption);
-        // The label comes first so that the box it touches stays on top of it.
-        auto* label = new QLabel(caption, frame3);
-        label->setObjectName(QLatin1String(design.label));
-        label->setGeometry(
-            twipsRect(design.left + kLabelOffset, design.top, kLabelWidth, kBoxSide));
         auto* box = new FieldBox(frame3);
         box->setObjectName(QLatin1String(design.name));
         box->setGeometry(twipsRect(design.left, design.top, kBoxSide, kBoxSide));
         box->setAccessibleName(caption);
+        box->setAccessibleDescription(QLatin1String(design.description));
+        auto* label = new BoxCaption(caption, box, frame3);
+        label->setObjectName(QLatin1String(design.label));
+        label->setGeometry(
+            twipsRect(design.left + kLabelOffset, design.top, kLabelWidth, kBoxSide));
+        // The box it touches stays on top of it.
+        label->stackUnder(box);
         boxes_[i] = box;
     }
 

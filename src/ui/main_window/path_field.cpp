@@ -2,20 +2,70 @@
 #include "ui/main_window/path_field.h"
 
 #include <QMouseEvent>
+#include <QValidator>
+#include <algorithm>
+#include <limits>
+
+#include "ui/path_text.h"
 
 namespace nickbridge::ui {
+namespace {
 
-PathField::PathField(QWidget* parent) : QLineEdit(parent) {}
+bool isLineBreak(QChar c) { return c == u'\n' || c == u'\r'; }
 
-std::string PathField::bytes() const {
-    if (text() == shownForBytes_) return bytes_;
-    return text().toLocal8Bit().toStdString();
+}  // namespace
+
+// QLineEdit runs its validator after every change, whatever its source (keys, paste, drop, input
+// method), and takes the text the validator returns. This one drops the line breaks from the part
+// that the change put in: the text between what it kept at the start and at the end.
+class PathField::LineBreakFilter final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    // While set, the program is setting the text and nothing is filtered.
+    bool programSetting = false;
+
+    void accept(const QString& text) { accepted_ = text; }
+
+    State validate(QString& text, int& cursor) const override {
+        if (programSetting) return Acceptable;
+        const qsizetype common = std::min(text.size(), accepted_.size());
+        qsizetype head = 0;
+        while (head < common && text[head] == accepted_[head]) ++head;
+        qsizetype tail = 0;
+        while (tail < common - head &&
+               text[text.size() - 1 - tail] == accepted_[accepted_.size() - 1 - tail]) {
+            ++tail;
+        }
+        QString inserted = text.sliced(head, text.size() - head - tail);
+        const qsizetype before = inserted.size();
+        inserted.removeIf(isLineBreak);
+        if (inserted.size() == before) return Acceptable;
+        text = text.first(head) + inserted + text.last(tail);
+        // The cursor stands at the end of what was put in.
+        cursor = static_cast<int>(head + inserted.size());
+        return Acceptable;
+    }
+
+private:
+    QString accepted_;
+};
+
+PathField::PathField(QWidget* parent)
+    : QLineEdit(parent), lineBreakFilter_(new LineBreakFilter(this)) {
+    // QLineEdit's default keeps 32,767 characters and silently cuts the rest.
+    setMaxLength(std::numeric_limits<int>::max());
+    setValidator(lineBreakFilter_);
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& text) { lineBreakFilter_->accept(text); });
 }
 
+std::string PathField::bytes() const { return pathBytes(text()); }
+
 void PathField::setBytes(const std::string& bytes) {
-    bytes_ = bytes;
-    shownForBytes_ = QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    setText(shownForBytes_);
+    lineBreakFilter_->programSetting = true;
+    setText(pathText(bytes));
+    lineBreakFilter_->programSetting = false;
 }
 
 void PathField::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -6,9 +6,10 @@
 
 namespace nickbridge::ui {
 
-// A path text box. Paths are bytes in the 8-bit code page; one that was set as bytes and not
-// edited since comes back as exactly those bytes, even where the text shown could not represent
-// them. A double-click asks for the chooser instead of selecting a word.
+// A path text box. Paths are bytes in the 8-bit code page and come back as exactly those bytes,
+// edited or not (see pathText). It holds one line: line breaks that the user types, pastes or
+// drops are left out, while a path set by the program keeps its own. There is no length limit.
+// A double-click asks for the chooser instead of selecting a word.
 class PathField : public QLineEdit {
     Q_OBJECT
 
@@ -25,8 +26,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    std::string bytes_;
-    QString shownForBytes_;
+    class LineBreakFilter;
+    LineBreakFilter* lineBreakFilter_;
 };
 
 }  // namespace nickbridge::ui
