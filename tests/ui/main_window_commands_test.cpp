@@ -7,7 +7,9 @@
 #include <QTest>
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "ui/main_window/field_box.h"
 #include "ui/main_window/main_window.h"
 #include "ui_test_support.h"
 
@@ -155,6 +157,66 @@ TEST_F(MainWindowCommands, AccessKeysPressTheirButtons) {
         EXPECT_EQ(calls_.sourceChooser, c.sourceChooser);
         EXPECT_EQ(calls_.outputChooser, c.outputChooser);
         EXPECT_EQ(messages_.shown.size(), c.messages);
+    }
+}
+
+// Return and the keypad's Enter press the focused button; on a path field they press nothing, as
+// no button is the window's default.
+TEST_F(MainWindowCommands, EnterPressesTheFocusedButtonOnly) {
+    window_.setSourcePath("");
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    const struct {
+        const char* control;
+        int sourceChooser;
+        int outputChooser;
+        std::size_t messages;  // Convert with no source path: "Nothing to do."
+    } cases[] = {{"Command1", 0, 0, 1},
+                 {"Browse1", 1, 0, 0},
+                 {"Browse2", 0, 1, 0},
+                 {"Text1", 0, 0, 0},
+                 {"Text2", 0, 0, 0}};
+    for (const auto& [key, modifier] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                        std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.control) + (key == Qt::Key_Enter ? " keypad" : ""));
+            calls_ = {};
+            messages_.shown.clear();
+            auto* widget = window_.findChild<QWidget*>(QLatin1String(c.control));
+            ASSERT_NE(widget, nullptr);
+            widget->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(widget, key, modifier);
+            EXPECT_EQ(calls_.sourceChooser, c.sourceChooser);
+            EXPECT_EQ(calls_.outputChooser, c.outputChooser);
+            EXPECT_EQ(messages_.shown.size(), c.messages);
+        }
+    }
+}
+
+TEST_F(MainWindowCommands, AClickOnACaptionActsAsAClickOnItsBox) {
+    const struct {
+        const char* caption;
+        const char* box;
+    } pairs[] = {{"Label1", "FN"}, {"Label2", "LN"}, {"Label3", "EA"}, {"Label4", "PN"},
+                 {"Label5", "NN"}, {"Label6", "PA"}, {"Label7", "FX"}, {"Label8", "NOTEs"}};
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.caption);
+        auto* caption = window_.findChild<QWidget*>(QLatin1String(p.caption));
+        auto* box = window_.findChild<ui::FieldBox*>(QLatin1String(p.box));
+        ASSERT_NE(caption, nullptr);
+        ASSERT_NE(box, nullptr);
+        box->setState(BoxState::Greyed);
+        for (const BoxState expected : {BoxState::Ticked, BoxState::Clear, BoxState::Ticked}) {
+            QTest::mouseClick(caption, Qt::LeftButton);
+            EXPECT_EQ(box->state(), expected);
+        }
+        EXPECT_TRUE(box->hasFocus());
+        // A press dragged off the caption before the release changes nothing.
+        QTest::mousePress(caption, Qt::LeftButton);
+        QTest::mouseRelease(caption, Qt::LeftButton, {}, QPoint(-5, -5));
+        EXPECT_EQ(box->state(), BoxState::Ticked);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -12,8 +13,12 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <QSet>
 #include <array>
+#include <cmath>
 
+#include "ui/etched_frame.h"
+#include "ui/focus_ring.h"
 #include "ui/main_window/main_window.h"
 #include "ui_test_support.h"
 
@@ -79,6 +84,21 @@ const Caption kAccessibleNames[] = {
     {"NOTEs", "Notes"},
 };
 
+const QColor kTeal(0x00, 0x80, 0x80);
+
+// WCAG 2.1 contrast ratio of two colours, from 1 to 21.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double channel) {
+            return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double lighter = std::max(luminance(a), luminance(b));
+    const double darker = std::min(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
+}
+
 QString captionOf(const QWidget* widget) {
     if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) return frame->title();
     if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
@@ -119,7 +139,7 @@ TEST_F(MainWindowLayout, TheWindowIsCentredOnTheScreen) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
     const QPoint offset =
         window_.frameGeometry().center() - window_.screen()->availableGeometry().center();
-    EXPECT_LE(offset.manhattanLength(), 40) << offset.x() << ", " << offset.y();
+    EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << ", " << offset.y();
 }
 
 TEST_F(MainWindowLayout, EveryControlSitsWhereTheDesignPutsIt) {
@@ -142,6 +162,45 @@ TEST_F(MainWindowLayout, CaptionsAndAccessibleNamesAreTheDesignTexts) {
         if (const QWidget* widget = control(c.name)) {
             EXPECT_EQ(widget->accessibleName(), QLatin1String(c.text)) << c.name;
             EXPECT_TRUE(captionOf(widget).isEmpty()) << c.name << " shows no text of its own";
+        }
+    }
+}
+
+// Screen readers tell every control apart; the two "Browse" buttons say what they browse for.
+TEST_F(MainWindowLayout, EveryControlHasAnAccessibleNameOfItsOwn) {
+    const Caption browseButtons[] = {{"Browse1", "Browse for the nickname file"},
+                                     {"Browse2", "Browse for the output folder"}};
+    for (const Caption& c : browseButtons) {
+        if (const QWidget* widget = control(c.name)) {
+            EXPECT_EQ(widget->accessibleName(), QLatin1String(c.text)) << c.name;
+        }
+    }
+    QSet<QString> names;
+    for (QWidget* widget : window_.centralWidget()->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() == Qt::NoFocus) continue;
+        const QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(accessible, nullptr);
+        const QString name = accessible->text(QAccessible::Name);
+        EXPECT_FALSE(name.isEmpty()) << widget->objectName().toStdString();
+        EXPECT_FALSE(names.contains(name)) << name.toStdString();
+        names.insert(name);
+    }
+    EXPECT_EQ(names.size(), 13);
+}
+
+// What a greyed box means is not in its name, and differs between the name boxes and the others.
+TEST_F(MainWindowLayout, PathFieldsAndBoxesDescribeWhatTheirNameLeavesOut) {
+    for (const char* name : {"Text1", "Text2", "NN"}) {
+        if (const QWidget* widget = control(name)) {
+            EXPECT_FALSE(widget->accessibleDescription().isEmpty()) << name;
+        }
+    }
+    for (const char* nameBox : {"FN", "LN"}) {
+        for (const char* otherBox : {"EA", "PA", "PN", "FX", "NOTEs"}) {
+            EXPECT_FALSE(control(otherBox)->accessibleDescription().isEmpty()) << otherBox;
+            EXPECT_NE(control(nameBox)->accessibleDescription(),
+                      control(otherBox)->accessibleDescription())
+                << nameBox << " and " << otherBox;
         }
     }
 }
@@ -214,6 +273,57 @@ TEST_F(MainWindowLayout, FocusStartsOnConvertAndTabFollowsTheDesignOrder) {
         ASSERT_NE(focus, nullptr) << "step " << i;
         EXPECT_EQ(focus->objectName(), QLatin1String(order[i])) << "step " << i;
         QTest::keyClick(focus, Qt::Key_Tab);
+    }
+}
+
+// From the start, before any key is pressed, and at every stop of the Tab key, the focused control
+// has a ring around it that stands at least 3:1 against the teal.
+TEST_F(MainWindowLayout, TheFocusedControlHasAPlainRingFromTheStart) {
+    ASSERT_GE(contrast(ui::FocusRing::kColour, kTeal), 3.0);
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+    QWidget* client = window_.centralWidget();
+    const auto* ring = client->findChild<ui::FocusRing*>();
+    ASSERT_NE(ring, nullptr);
+    for (int stop = 0; stop < 13; ++stop) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        SCOPED_TRACE(focus->objectName().toStdString());
+        EXPECT_EQ(ring->target(), focus);
+        // The middle of the ring's left side, just left of the control.
+        const QPoint leftOfControl = focus->mapTo(client, QPoint(0, focus->height() / 2)) -
+                                     QPoint(ui::FocusRing::kGap + 1, 0);
+        EXPECT_EQ(client->grab().toImage().pixelColor(leftOfControl), ui::FocusRing::kColour);
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+}
+
+// Each frame shows an etched line standing out from the teal, leaves its inside teal, and no
+// control inside it reaches its lines.
+TEST_F(MainWindowLayout, FramesShowPlainlyWithNothingOverTheirLines) {
+    ASSERT_GE(contrast(ui::EtchedFrame::kLightLine, kTeal), 3.0);
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    for (const char* name : {"Frame1", "Frame2", "Frame3"}) {
+        SCOPED_TRACE(name);
+        auto* frame = qobject_cast<ui::EtchedFrame*>(control(name));
+        ASSERT_NE(frame, nullptr);
+        const QImage image = frame->grab().toImage();
+        const int middle = frame->height() / 2;
+        EXPECT_EQ(image.pixelColor(1, middle), ui::EtchedFrame::kLightLine);  // left side
+        EXPECT_EQ(image.pixelColor(frame->width() - 1, middle), ui::EtchedFrame::kLightLine);
+        EXPECT_EQ(image.pixelColor(frame->width() / 2, frame->height() - 1),
+                  ui::EtchedFrame::kLightLine);  // bottom
+        EXPECT_EQ(image.pixelColor(frame->width() - 4, frame->topLine() + 1),
+                  ui::EtchedFrame::kLightLine);  // top, right of the title
+        EXPECT_EQ(image.pixelColor(4, frame->height() - 4), kTeal);  // inside
+
+        const QRect insideLines(2, frame->topLine() + 2, frame->width() - 4,
+                                frame->height() - frame->topLine() - 4);
+        for (const QWidget* child : frame->findChildren<QWidget*>()) {
+            EXPECT_TRUE(insideLines.contains(child->geometry()))
+                << child->objectName().toStdString();
+        }
     }
 }
 

@@ -137,16 +137,37 @@ TEST_F(MainWindowSettings, AGreyedBoxIsRestoredAndWrittenBack) {
     EXPECT_EQ(settingsBytes(), kSavedFile);
 }
 
-TEST_F(MainWindowSettings, PathBytesOutsideUtf8SurviveRestoreAndSave) {
-    const std::string latin1Path = "/home/ren\xE9/caf\xE9.txt";
-    const std::string saved = crlfLines({latin1Path, "/out/converted.txt", "c", "c", "c", "c", "c",
-                                         " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 ", " 1 "});
-    writeSettings(saved);
-    MainWindow window;
-    EXPECT_EQ(window.sourcePath(), latin1Path);
+std::string settingsWithSourcePath(const std::string& path) {
+    return crlfLines({path, "/out/converted.txt", "c", "c", "c", "c", "c", " 1 ", " 1 ", " 1 ",
+                      " 1 ", " 1 ", " 1 ", " 1 ", " 1 "});
+}
 
-    window.close();
-    EXPECT_EQ(settingsBytes(), saved);
+// Paths are the user's bytes however long they are, edited or not.
+TEST_F(MainWindowSettings, SourcePathBytesSurviveRestoreEditAndSave) {
+    const std::string latin1Path = "/home/ren\xE9/caf\xE9.txt";
+    const std::string longPath = "/" + std::string(39'995, 'a') + ".txt";
+    const struct {
+        const char* name;
+        std::string restored;
+        const char* typed;  // at the end of Text1
+    } cases[] = {
+        {"outside UTF-8", latin1Path, ""},
+        {"outside UTF-8, edited", latin1Path, ".bak"},
+        {"40,000 bytes", longPath, ""},
+        {"40,000 bytes, edited", longPath, "x"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeSettings(settingsWithSourcePath(c.restored));
+        MainWindow window;
+        EXPECT_EQ(window.sourcePath(), c.restored);
+        auto* text1 = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+        text1->end(false);
+        QTest::keyClicks(text1, QLatin1String(c.typed));
+
+        window.close();
+        EXPECT_EQ(settingsBytes(), settingsWithSourcePath(c.restored + c.typed));
+    }
 }
 
 TEST_F(MainWindowSettings, FileExitEndsTheRunWithoutSaving) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <string>
@@ -34,6 +36,82 @@ TEST(PathField, ShowsValidTextAsItIs) {
     PathField field;
     field.setBytes("/home/\xC3\xA9t\xC3\xA9/a.txt");
     EXPECT_EQ(field.text(), QString::fromUtf8("/home/\xC3\xA9t\xC3\xA9/a.txt"));
+}
+
+// Paste (keys, menu) and insert (middle click, drop) are the two ways text comes in at once.
+TEST(PathField, LineBreaksPutInByTheUserAreLeftOut) {
+    const struct {
+        const char* name;
+        const char* start;
+        int cursor;
+        const char* putIn;
+        const char* expected;
+        int cursorAfter;
+    } cases[] = {
+        {"terminal copy", "", 0, "/home/ann/good.txt\n", "/home/ann/good.txt", 18},
+        {"Windows line end", "/tmp/", 5, "a.txt\r\n", "/tmp/a.txt", 10},
+        {"breaks inside", "/tmp/.txt", 5, "\ra\nb\r\n", "/tmp/ab.txt", 7},
+        {"only a break", "/tmp/a", 3, "\n", "/tmp/a", 3},
+    };
+    for (const bool viaClipboard : {true, false}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (viaClipboard ? " pasted" : " inserted"));
+            PathField field;
+            field.setBytes(c.start);
+            field.setCursorPosition(c.cursor);
+            if (viaClipboard) {
+                QGuiApplication::clipboard()->setText(QString::fromUtf8(c.putIn));
+                field.paste();
+            } else {
+                field.insert(QString::fromUtf8(c.putIn));
+            }
+            EXPECT_EQ(field.bytes(), c.expected);
+            EXPECT_EQ(field.cursorPosition(), c.cursorAfter);
+        }
+    }
+}
+
+// A folder name picked in a chooser may hold a line break; the field must not change that path
+// when the user types elsewhere in it.
+TEST(PathField, APathSetByTheProgramKeepsItsLineBreaksThroughEdits) {
+    PathField field;
+    field.setBytes("/tmp/two\nlines/");
+    EXPECT_EQ(field.bytes(), "/tmp/two\nlines/");
+    field.end(false);
+    QTest::keyClicks(&field, QStringLiteral("a.txt"));
+    EXPECT_EQ(field.bytes(), "/tmp/two\nlines/a.txt");
+}
+
+TEST(PathField, UndecodableBytesSurviveTypedEdits) {
+    const struct {
+        const char* name;
+        Qt::Key moveTo;
+        int backspaces;
+        const char* typed;
+        const char* expected;
+    } cases[] = {
+        {"typed at the end", Qt::Key_End, 0, "x", "/home/caf\xE9/a.txtx"},
+        {"typed at the start", Qt::Key_Home, 0, "/mnt", "/mnt/home/caf\xE9/a.txt"},
+        {"erased and retyped at the end", Qt::Key_End, 3, "csv", "/home/caf\xE9/a.csv"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PathField field;
+        field.setBytes("/home/caf\xE9/a.txt");
+        QTest::keyClick(&field, c.moveTo);
+        for (int i = 0; i < c.backspaces; ++i) QTest::keyClick(&field, Qt::Key_Backspace);
+        QTest::keyClicks(&field, QLatin1String(c.typed));
+        EXPECT_EQ(field.bytes(), c.expected);
+    }
+}
+
+TEST(PathField, HoldsPathsLongerThanSixteenBitsCanCount) {
+    const std::string longPath = "/" + std::string(39'999, 'a');
+    PathField field;
+    field.setBytes(longPath);
+    field.end(false);
+    QTest::keyClick(&field, Qt::Key_B);
+    EXPECT_EQ(field.bytes(), longPath + "b");
 }
 
 TEST(PathField, ADoubleClickAsksForTheChooserAndKeepsTheText) {
