@@ -12,8 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTest>
 #include <QSet>
+#include <QTest>
 #include <array>
 #include <cmath>
 
@@ -315,7 +315,7 @@ TEST_F(MainWindowLayout, FramesShowPlainlyWithNothingOverTheirLines) {
         EXPECT_EQ(image.pixelColor(frame->width() / 2, frame->height() - 1),
                   ui::EtchedFrame::kLightLine);  // bottom
         EXPECT_EQ(image.pixelColor(frame->width() - 4, frame->topLine() + 1),
-                  ui::EtchedFrame::kLightLine);  // top, right of the title
+                  ui::EtchedFrame::kLightLine);                      // top, right of the title
         EXPECT_EQ(image.pixelColor(4, frame->height() - 4), kTeal);  // inside
 
         const QRect insideLines(2, frame->topLine() + 2, frame->width() - 4,
