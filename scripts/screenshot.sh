@@ -29,9 +29,10 @@ fi
 
 "$root/build/src/app/nickbridge" &
 program=$!
+trap 'kill "$program" 2>/dev/null || true' EXIT
 window=$(xdotool search --sync --onlyvisible --name '^NickBridge: Nicknames Conversion$' | head -n 1)
+sleep 1  # the window is found as soon as it is mapped, before it has drawn itself
 xdotool windowfocus --sync "$window"
 for key in "$@"; do xdotool key --clearmodifiers "$key"; done
 sleep 1
 import -window "$window" "$out"
-kill "$program"
