@@ -82,38 +82,6 @@ TEST(PathField, APathSetByTheProgramKeepsItsLineBreaksThroughEdits) {
     EXPECT_EQ(field.bytes(), "/tmp/two\nlines/a.txt");
 }
 
-TEST(PathField, UndecodableBytesSurviveTypedEdits) {
-    const struct {
-        const char* name;
-        Qt::Key moveTo;
-        int backspaces;
-        const char* typed;
-        const char* expected;
-    } cases[] = {
-        {"typed at the end", Qt::Key_End, 0, "x", "/home/caf\xE9/a.txtx"},
-        {"typed at the start", Qt::Key_Home, 0, "/mnt", "/mnt/home/caf\xE9/a.txt"},
-        {"erased and retyped at the end", Qt::Key_End, 3, "csv", "/home/caf\xE9/a.csv"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        PathField field;
-        field.setBytes("/home/caf\xE9/a.txt");
-        QTest::keyClick(&field, c.moveTo);
-        for (int i = 0; i < c.backspaces; ++i) QTest::keyClick(&field, Qt::Key_Backspace);
-        QTest::keyClicks(&field, QLatin1String(c.typed));
-        EXPECT_EQ(field.bytes(), c.expected);
-    }
-}
-
-TEST(PathField, HoldsPathsLongerThanSixteenBitsCanCount) {
-    const std::string longPath = "/" + std::string(39'999, 'a');
-    PathField field;
-    field.setBytes(longPath);
-    field.end(false);
-    QTest::keyClick(&field, Qt::Key_B);
-    EXPECT_EQ(field.bytes(), longPath + "b");
-}
-
 TEST(PathField, ADoubleClickAsksForTheChooserAndKeepsTheText) {
     PathField field;
     field.setBytes("/tmp/a b.txt");

@@ -53,12 +53,5 @@ TEST(PathText, ShowsValidUtf8AsItIsAndEachOtherByteAsItsOwnEscape) {
     }
 }
 
-TEST(PathText, ALoneSurrogateThatIsNoEscapeBecomesTheReplacementCharacter) {
-    EXPECT_EQ(pathBytes(QString::fromStdU16String(u"a\xD800"
-                                                  u"b\xDC7F")),
-              "a\xEF\xBF\xBD"
-              "b\xEF\xBF\xBD");
-}
-
 }  // namespace
 }  // namespace nickbridge::testing
