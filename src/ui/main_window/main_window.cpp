@@ -16,6 +16,7 @@
 #include "conversion/convert_command.h"
 #include "platform/path_conventions.h"
 #include "settings/settings_file.h"
+#include "ui/about/about_box.h"
 #include "ui/caption_fit.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/path_field.h"
@@ -282,8 +283,6 @@ void MainWindow::onExitTriggered() {
     QCoreApplication::exit(0);
 }
 
-void MainWindow::onAboutTriggered() {
-    // The About box is attached here once it exists.
-}
+void MainWindow::onAboutTriggered() { showAboutBox(this); }
 
 }  // namespace nickbridge::ui
