@@ -46,14 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
         ValueCase{"TextWithItsNul", kRegSz, "C:\\MSINFO32.EXE\0"s, true, "C:\\MSINFO32.EXE"},
         ValueCase{"TextWithoutNulStaysWhole", kRegSz, "abc", true, "abc"},
         ValueCase{"OnlyOneTrailingNulGoes", kRegSz, "ab\0\0"s, true, "ab\0"s},
-        ValueCase{"InnerNulKept", kRegSz, "a\0b"s, true, "a\0b"s},
-        ValueCase{"CodePageBytesUnchanged", kRegSz, "C:\\\x80uro\xe9\0"s, true, "C:\\\x80uro\xe9"},
         ValueCase{"ExactlyTheBufferSize", kRegSz, k1024, true, k1024},
         ValueCase{"OneByteOverTheBufferIsNotFound", kRegSz, k1024 + '\0', false, ""},
         ValueCase{"ZeroBytesIsNotFound", kRegSz, "", false, ""},
         ValueCase{"DwordInDecimal", kRegDword, "\x78\x56\x34\x12"s, true, "305419896"},
         ValueCase{"DwordIsUnsigned", kRegDword, "\xff\xff\xff\xff"s, true, "4294967295"},
-        ValueCase{"DwordWithZeroHighByte", kRegDword, "\x00\x01\x00\x00"s, true, "256"},
         ValueCase{"OtherTypeFoundButKeepsTheText", 3 /* REG_BINARY */, "\x01\x02"s, true,
                   "before"}),
     [](const auto& param) { return std::string(param.param.name); });
@@ -68,7 +65,6 @@ TEST(GetKeyValue, MissingKeyOrValueEmptiesTheTextAndClosesWhatItOpened) {
     } misses[] = {
         {kHkeyLocalMachine, kKey, "MISSING"},
         {kHkeyLocalMachine, "SOFTWARE\\Missing", "PATH"},
-        {0x80000001 /* HKEY_CURRENT_USER */, kKey, "PATH"},
     };
     for (const auto& miss : misses) {
         std::string value = "before";

@@ -41,6 +41,7 @@ TEST_F(SystemInformationCommand, PathValueIsTheCommandUncheckedAndUnquoted) {
 }
 
 TEST_F(SystemInformationCommand, OtherwiseTheToolInTheFolderWhenItExists) {
+    EXPECT_EQ(systemInformationCommand(registry_), std::nullopt);
     registry_.setText(kFolderKey, "MSINFO", toolFolder());
     EXPECT_EQ(systemInformationCommand(registry_), std::nullopt);
     createTool();
@@ -53,10 +54,6 @@ TEST_F(SystemInformationCommand, UnreadablePathFallsBackToTheFolder) {
     registry_.setText(kFolderKey, "MSINFO", toolFolder());
     createTool();
     EXPECT_EQ(systemInformationCommand(registry_), toolFolder() + "\\MSINFO32.EXE");
-}
-
-TEST_F(SystemInformationCommand, NothingWithoutEitherValue) {
-    EXPECT_EQ(systemInformationCommand(registry_), std::nullopt);
 }
 
 // Found, but of another type: the empty text is the command, which then cannot be started.
