@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libcli11-dev
+    fonts-dancingscript  # the About box title's script face where Lucida Handwriting is missing
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     "$@"

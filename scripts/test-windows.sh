@@ -27,3 +27,4 @@ bash scripts/build.sh "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DNICKBRIDGE_GUI=OFF -DNICKBRIDGE_BENCH=OFF -DNICKBRIDGE_FUZZ=OFF
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 bash tests/windows/convert_end_to_end.sh "$build/src/cli/nickbridge-convert.exe"
+bash tests/windows/registry_end_to_end.sh "$build/tests/windows/registry-probe.exe"

@@ -14,6 +14,7 @@
 #include "conversion/convert_command.h"
 #include "platform/path_conventions.h"
 #include "settings/settings_file.h"
+#include "ui/about/about_box.h"
 #include "ui/caption_fit.h"
 #include "ui/centre_on_screen.h"
 #include "ui/etched_frame.h"
@@ -303,8 +304,6 @@ void MainWindow::onExitTriggered() {
     QCoreApplication::exit(0);
 }
 
-void MainWindow::onAboutTriggered() {
-    // The About box is attached here once it exists.
-}
+void MainWindow::onAboutTriggered() { showAboutBox(this); }
 
 }  // namespace nickbridge::ui

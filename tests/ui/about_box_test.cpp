@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// Help > About: the About box shown from the main window, and where it is placed.
+#include "ui/about/about_box.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <cstdlib>
+#include <QLabel>
+#include <QTest>
+
+#include "ui/about/about_dialog.h"
+#include "ui/about/owner_centre.h"
+#include "ui/main_window/main_window.h"
+#include "ui_test_support.h"
+
+namespace nickbridge::testing {
+namespace {
+
+TEST(ClientPositionCentredOn, TheFramedDialogIsCentredOnTheOwnerFrame) {
+    const QRect owner(100, 50, 431, 300);
+    const QSize client(382, 334);
+    for (const QMargins& frame : {QMargins(), QMargins(1, 30, 1, 1), QMargins(4, 24, 6, 8)}) {
+        const QPoint position = ui::clientPositionCentredOn(owner, client, frame);
+        const QRect framed = QRect(position, client).marginsAdded(frame);
+        const QPoint offset = framed.center() - owner.center();
+        EXPECT_LE(std::abs(offset.x()), 1) << frame.left();
+        EXPECT_LE(std::abs(offset.y()), 1) << frame.top();
+    }
+}
+
+class HelpAbout : public InTempCurrentFolder {
+protected:
+    HelpAbout() : previous_(ui::setAboutRunner([this](ui::AboutDialog& d) { run(d); })) {}
+    ~HelpAbout() override { ui::setAboutRunner(std::move(previous_)); }
+
+    void run(ui::AboutDialog& dialog) {
+        ++showings_;
+        EXPECT_EQ(dialog.parentWidget(), &window_);
+        EXPECT_TRUE(dialog.isModal());
+        auto* title = dialog.findChild<QLabel*>(QStringLiteral("lblTitle"));
+        ASSERT_NE(title, nullptr);
+        EXPECT_EQ(title->text(), QStringLiteral("nickbridge")) << "showing " << showings_;
+        title->setText(QStringLiteral("changed while shown"));
+        const QPoint offset = dialog.geometry().center() - window_.frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << ", " << offset.y();
+    }
+
+    ui::MainWindow window_;
+    int showings_ = 0;
+
+private:
+    ui::AboutRunner previous_;
+};
+
+// Every showing is a new dialog with its texts loaded afresh, centred on the window.
+TEST_F(HelpAbout, ShowsAFreshlyLoadedModalAboutBoxOverTheWindow) {
+    window_.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    auto* about = window_.findChild<QAction*>(QStringLiteral("about"));
+    ASSERT_NE(about, nullptr);
+    about->trigger();
+    about->trigger();
+    EXPECT_EQ(showings_, 2);
+}
+
+}  // namespace
+}  // namespace nickbridge::testing
