@@ -1,31 +1,47 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds fuzz-conversion with clang in build-fuzz and fuzzes for SECONDS (default 60), starting
-# from the seeds plus whatever earlier runs left in fuzz/corpus-run (delete it to start afresh).
-# Exits non-zero when the fuzzer finds a crash, a failed check, a leak or a slow input; the input
+# Builds the fuzz targets with clang in build-fuzz and fuzzes each for SECONDS (default 60):
+# fuzz-conversion from the nickname seeds (hand-made ones and large generated ones), fuzz-settings
+# from the nbr.ini seeds, each plus whatever earlier runs left in fuzz/corpus-run and
+# fuzz/corpus-settings-run (delete them to start afresh).
+# Exits non-zero when a fuzzer finds a crash, a failed check, a leak or a slow input; the input
 # is saved in build-fuzz/fuzz-artifacts/.
 # Usage: fuzz/run.sh [SECONDS]
 set -euo pipefail
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build-fuzz
-corpus=$root/fuzz/corpus-run
 artifacts=$build/fuzz-artifacts/
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DNICKBRIDGE_FUZZ=ON -DNICKBRIDGE_GUI=OFF -DNICKBRIDGE_TESTS=OFF -DNICKBRIDGE_BENCH=OFF \
     >/dev/null
-cmake --build "$build" -j2 --target fuzz-conversion
+cmake --build "$build" -j2 --target fuzz-conversion fuzz-settings
+mkdir -p "$artifacts"
 
-mkdir -p "$corpus" "$artifacts"
-cp "$root"/fuzz/seeds/*.txt "$corpus"/
-# Inputs up to 64 KiB; one that takes over 10 s means some step is no longer linear.
-log=$build/fuzz.log
-if ! "$build/fuzz/fuzz-conversion" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
-    -rss_limit_mb=2048 -dict="$root/fuzz/conversion.dict" -artifact_prefix="$artifacts" \
-    -print_final_stats=1 "$corpus" >"$log" 2>&1; then
-    tail -n 80 "$log"
-    echo "fuzz-conversion failed; the input is in $artifacts, the whole log in $log" >&2
-    exit 1
-fi
-grep -E '^Done|^stat::' "$log"
+# fuzz TARGET CORPUS DICTIONARY
+fuzz() {
+    local target=$1 corpus=$2 dictionary=$3
+    local log=$build/$target.log
+    # Inputs up to 64 KiB; one that takes over 10 s means some step is no longer linear.
+    if ! "$build/fuzz/$target" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+        -rss_limit_mb=2048 -dict="$dictionary" -artifact_prefix="$artifacts" \
+        -print_final_stats=1 "$corpus" >"$log" 2>&1; then
+        tail -n 80 "$log"
+        echo "$target failed; the input is in $artifacts, the whole log in $log" >&2
+        exit 1
+    fi
+    echo "$target:"
+    grep -E '^Done|^stat::' "$log"
+}
+
+conversion=$root/fuzz/corpus-run
+mkdir -p "$conversion"
+cp "$root"/fuzz/seeds/*.txt "$conversion"/
+bash "$root/fuzz/large_seeds.sh" "$conversion"
+fuzz fuzz-conversion "$conversion" "$root/fuzz/conversion.dict"
+
+settings=$root/fuzz/corpus-settings-run
+mkdir -p "$settings"
+cp "$root"/fuzz/seeds/*.ini "$settings"/
+fuzz fuzz-settings "$settings" "$root/fuzz/settings.dict"

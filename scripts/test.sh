@@ -18,5 +18,5 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 echo "== Windows build of the Qt-free code, tests under Wine"
 bash scripts/test-windows.sh
 
-echo "== Fuzzing the conversion core"
+echo "== Fuzzing the conversion core and the settings reader"
 bash fuzz/run.sh 30

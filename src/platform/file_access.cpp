@@ -34,13 +34,19 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
     return _wfopen(path.c_str(), std::wstring(narrowMode.begin(), narrowMode.end()).c_str());
 }
 
-std::FILE* createNewFile(const std::filesystem::path& path) {
-    const int fd =
-        _wopen(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+std::FILE* writeStreamOver(int fd) {
     if (fd < 0) return nullptr;
     std::FILE* file = _fdopen(fd, "wb");
-    if (file == nullptr) _close(fd);
+    if (file == nullptr) {
+        const int error = errno;
+        _close(fd);
+        errno = error;
+    }
     return file;
+}
+
+std::FILE* rewriteExistingFile(const std::filesystem::path& path) {
+    return writeStreamOver(_wopen(path.c_str(), _O_WRONLY | _O_TRUNC | _O_BINARY));
 }
 
 bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && _commit(_fileno(file)) == 0; }
@@ -53,8 +59,7 @@ std::FILE* openFile(const std::filesystem::path& path, const char* mode) {
     return std::fopen(path.c_str(), mode);
 }
 
-std::FILE* createNewFile(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+std::FILE* writeStreamOver(int fd) {
     if (fd < 0) return nullptr;
     std::FILE* file = ::fdopen(fd, "wb");
     if (file == nullptr) {
@@ -63,6 +68,10 @@ std::FILE* createNewFile(const std::filesystem::path& path) {
         errno = error;
     }
     return file;
+}
+
+std::FILE* rewriteExistingFile(const std::filesystem::path& path) {
+    return writeStreamOver(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
 }
 
 bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0; }

@@ -15,9 +15,12 @@ std::filesystem::path nativePath(const std::string& path);
 // fopen for a file system path, wide on Windows so no name is lost.
 std::FILE* openFile(const std::filesystem::path& path, const char* mode);
 
-// Creates a new file for writing; fails with EEXIST when anything has that name already, a
-// symbolic link included, so it never writes through someone else's file.
-std::FILE* createNewFile(const std::filesystem::path& path);
+// A binary write stream over an open descriptor; nothing when `fd` is -1 or on failure, and then
+// the descriptor is closed and errno tells why.
+std::FILE* writeStreamOver(int fd);
+
+// Opens an existing file for writing from empty; never creates one.
+std::FILE* rewriteExistingFile(const std::filesystem::path& path);
 
 // Pushes what was written through to the disk; false (errno set) when that failed.
 bool flushToDisk(std::FILE* file);

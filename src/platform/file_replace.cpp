@@ -3,11 +3,11 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 #include "platform/file_access.h"
 #include "platform/read_only.h"
+#include "platform/replacement_file.h"
 
 namespace nickbridge::platform {
 
@@ -15,20 +15,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Returns the errno of the first failure, 0 when the file was written and closed.
-int writeAndClose(std::FILE* file, const ContentWriter& write, bool toDisk) {
+// The errno of the first failure, 0 when the content was written and pushed out of the stream
+// (and through to the disk when `toDisk`).
+int writeContent(std::FILE* file, const ContentWriter& write, bool toDisk) {
     errno = 0;
-    int error = 0;
     if (!write(file) || (toDisk ? !flushToDisk(file) : std::fflush(file) != 0)) {
-        error = errno != 0 ? errno : EIO;
+        return errno != 0 ? errno : EIO;
     }
-    if (std::fclose(file) != 0 && error == 0) error = errno != 0 ? errno : EIO;
-    return error;
+    return 0;
 }
 
-// The file a chain of symbolic links ends at, existing or not.
+// The file a chain of symbolic links ends at, existing or not. A loop ends at a link, which the
+// caller's status check then reports as the system does.
 fs::path linkTarget(fs::path path) {
-    constexpr int kMostLinks = 40;  // as the kernel's own limit, against loops
+    constexpr int kMostLinks = 40;  // as the kernel's own limit
     std::error_code error;
     for (int i = 0; i < kMostLinks && fs::is_symlink(fs::symlink_status(path, error)); ++i) {
         const fs::path next = fs::read_symlink(path, error);
@@ -38,29 +38,18 @@ fs::path linkTarget(fs::path path) {
     return path;
 }
 
-bool isSpecialFile(const fs::file_status& status) {
-    return fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
-}
+// The folder answers who may create files in it, not who may change this one.
+bool folderRefusesNewFiles(int error) { return error == EACCES || error == EPERM; }
 
-// A new file beside `target` under a name nobody uses; `temp` receives its name.
-std::FILE* createTemporaryBeside(const fs::path& target, fs::path& temp) {
-    constexpr int kAttempts = 100;
-    std::random_device random;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        temp = target;
-        temp += "." + std::to_string(random()) + ".tmp";
-        if (std::FILE* file = createNewFile(temp)) return file;
-        if (errno != EEXIST) return nullptr;
-    }
-    return nullptr;
-}
-
-std::optional<std::string> writeInPlace(const fs::path& target, const ContentWriter& write) {
-    std::FILE* file = openFile(target, "wb");
+// Without a file of its own beside the target: a device or pipe, which cannot be renamed over,
+// or a file in a folder that takes no new file. The old content is gone once this starts.
+std::optional<std::string> writeInPlace(const fs::path& target, const ContentWriter& write,
+                                        bool toDisk) {
+    std::FILE* file = rewriteExistingFile(target);
     if (file == nullptr) return systemErrorText(errno);
-    if (const int error = writeAndClose(file, write, false); error != 0) {
-        return systemErrorText(error);
-    }
+    int error = writeContent(file, write, toDisk);
+    if (std::fclose(file) != 0 && error == 0) error = errno != 0 ? errno : EIO;
+    if (error != 0) return systemErrorText(error);
     return std::nullopt;
 }
 
@@ -68,27 +57,29 @@ std::optional<std::string> writeInPlace(const fs::path& target, const ContentWri
 
 std::optional<std::string> replaceFile(const std::string& path, const ContentWriter& write) {
     const fs::path target = linkTarget(nativePath(path));
-    std::error_code ignored;
-    const fs::file_status old = fs::status(target, ignored);
+    std::error_code statusError;
+    const fs::file_status old = fs::status(target, statusError);
+    if (statusError && statusError != std::errc::no_such_file_or_directory) {
+        return statusError.message();
+    }
     if (fs::is_directory(old)) return systemErrorText(EISDIR);
-    if (isReadOnlyFile(target)) return "the file is read-only";
-    if (isSpecialFile(old)) return writeInPlace(target, write);
+    const bool exists = fs::exists(old);
+    if (exists) {
+        if (isReadOnlyFile(target)) return "the file is read-only";
+        if (const int refusal = writeRefusal(target)) return systemErrorText(refusal);
+        if (!fs::is_regular_file(old)) return writeInPlace(target, write, false);
+    }
 
-    fs::path temp;
-    std::FILE* file = createTemporaryBeside(target, temp);
-    if (file == nullptr) return systemErrorText(errno);
-    if (const int error = writeAndClose(file, write, true); error != 0) {
-        fs::remove(temp, ignored);
+    const auto replacement = ReplacementFile::create(target);
+    if (!replacement) {
+        const int error = errno;
+        if (exists && folderRefusesNewFiles(error)) return writeInPlace(target, write, true);
         return systemErrorText(error);
     }
-    if (fs::exists(old)) fs::permissions(temp, old.permissions(), ignored);
-    std::error_code renameError;
-    fs::rename(temp, target, renameError);
-    if (renameError) {
-        fs::remove(temp, ignored);
-        return renameError.message();
+    if (const int error = writeContent(replacement->stream(), write, false)) {
+        return systemErrorText(error);
     }
-    return std::nullopt;
+    return replacement->commit();
 }
 
 std::optional<std::string> replaceFileContents(const std::string& path, std::string_view content) {

@@ -12,12 +12,17 @@ namespace nickbridge::platform {
 // Writes the new content into the open file; false when a write failed (errno tells why).
 using ContentWriter = std::function<bool(std::FILE*)>;
 
-// Gives `path` new content without ever leaving it cut short: the content goes to a new temporary
-// file beside it, is flushed to disk, and is renamed over the file only when complete.
-// - A read-only file (whoever runs us, root included) and a folder are left alone.
-// - Through a symbolic link the file it points at is replaced; the link stays a link.
-// - A device or pipe (/dev/null, /dev/full) can't be renamed over and is written directly.
-// - An existing file's permissions carry over.
+// Gives `path` new content without ever leaving it cut short: the content goes to a new file
+// beside it, private and (on Linux) nameless while written, is flushed to disk, and takes the
+// file's place only when complete; the folder is then flushed too, so the change survives a
+// power loss.
+// - Only a file that the user running us may write is replaced; a read-only file is left alone
+//   whoever runs us, root included. A folder is left alone.
+// - Through a symbolic link the file it points at is replaced; the link stays a link. A loop of
+//   links is reported as the system reports it.
+// - A device or pipe (/dev/null, /dev/full) can't be renamed over and is written directly; so is
+//   a file the user may write in a folder that takes no new file.
+// - An existing file's permissions, owner and group carry over (owner and group where allowed).
 // Returns why it failed, in the system's words, or nothing on success; no temporary file stays.
 std::optional<std::string> replaceFile(const std::string& path, const ContentWriter& write);
 

@@ -45,12 +45,8 @@ void SettingsFile::appendDefaultBlock() const {
     out << settings_lines::defaultBlock();
 }
 
-RestoredValues SettingsFile::read() const {
+RestoredValues readSettings(std::istream& in) {
     RestoredValues restored;
-    std::ifstream in(platform::nativePath(path_), std::ios::binary);
-    if (!in) {
-        return restored;
-    }
     std::vector<std::string> lines;
     try {
         lines = settings_lines::readLines(in, settings_lines::kValueLineCount);
@@ -69,13 +65,12 @@ RestoredValues SettingsFile::read() const {
     return restored;
 }
 
-SaveResult SettingsFile::save(const SettingsValues& values) const {
+std::optional<std::string> settingsText(const SettingsValues& values) {
     std::string text;
     for (const auto line : kTextLines) {
         const std::string& value = values.*line;
-        // Written raw, a line break would shift every later value to another line.
         if (value.find_first_of(kLineEnd) != std::string::npos) {
-            return {false, "a value holds a line break"};
+            return std::nullopt;
         }
         text += value;
         text += kLineEnd;
@@ -84,7 +79,23 @@ SaveResult SettingsFile::save(const SettingsValues& values) const {
         text += settings_lines::printBoxState(values.boxes.*box);
         text += kLineEnd;
     }
-    if (auto failure = platform::replaceFileContents(path_, text)) {
+    return text;
+}
+
+RestoredValues SettingsFile::read() const {
+    std::ifstream in(platform::nativePath(path_), std::ios::binary);
+    if (!in) {
+        return {};
+    }
+    return readSettings(in);
+}
+
+SaveResult SettingsFile::save(const SettingsValues& values) const {
+    const std::optional<std::string> text = settingsText(values);
+    if (!text) {
+        return {false, "a value holds a line break"};
+    }
+    if (auto failure = platform::replaceFileContents(path_, *text)) {
         return {false, std::move(*failure)};
     }
     return {};

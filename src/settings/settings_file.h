@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <istream>
 #include <optional>
 #include <string>
 
@@ -42,6 +43,14 @@ struct SaveResult {
     bool ok = true;
     std::string reason;  // why the save failed
 };
+
+// Lines 1 to 15 of settings text; a line that is missing, or a box line that is not 0, 1 or 2,
+// gives no value.
+RestoredValues readSettings(std::istream& in);
+
+// The fifteen lines a save writes; nothing when a value holds a line break, which would shift
+// every later value to another line.
+std::optional<std::string> settingsText(const SettingsValues& values);
 
 // nbr.ini: fifteen bare value lines, no header or keys. The path is resolved against the
 // current folder at each access, as the program has always done.

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#include "termination_signals.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QWidget>
+#include <cerrno>
+#include <csignal>
+
+namespace nickbridge::app {
+
+namespace {
+
+// The handler may do next to nothing safely: it only wakes the event loop through this pair.
+int wakeUp[2] = {-1, -1};
+
+extern "C" void onTerminationSignal(int number) {
+    const int savedErrno = errno;
+    const char byte = static_cast<char>(number);
+    static_cast<void>(::write(wakeUp[1], &byte, 1));
+    errno = savedErrno;
+}
+
+}  // namespace
+
+void holdTerminationSignals() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, wakeUp) != 0) return;
+    struct sigaction action {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int number : {SIGTERM, SIGHUP}) {
+        struct sigaction previous {};
+        if (::sigaction(number, nullptr, &previous) == 0 && previous.sa_handler != SIG_IGN) {
+            ::sigaction(number, &action, nullptr);
+        }
+    }
+}
+
+void closeOnTerminationSignals(QWidget& window) {
+    if (wakeUp[0] < 0) return;
+    auto* notifier = new QSocketNotifier(wakeUp[0], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
+        char drained = 0;
+        while (::read(wakeUp[0], &drained, 1) > 0) {
+        }
+        // A second signal while the close handler shows a message must not close twice.
+        notifier->setEnabled(false);
+        window.close();
+        QCoreApplication::exit(0);
+    });
+}
+
+}  // namespace nickbridge::app
