@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev libgl-dev libcli11-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    lintian help2man appstream desktop-file-utils
     "$@"
 )
 
