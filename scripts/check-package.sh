@@ -23,9 +23,12 @@ convert=$unpacked/usr/bin/nickbridge-convert
 cmp "$unpacked/expected.txt" "$unpacked/converted.txt"
 
 echo "-- lintian"
-lintian --fail-on error,warning --info "$deb"
+lintian --fail-on error,warning --display-info "$deb"
+# --no-net: the screenshot's address is checked for form only, not fetched.
 echo "-- appstreamcli validate"
 appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.metainfo.xml
+# The same file again with the desktop entry and icons it names.
+appstreamcli validate-tree --no-net "$unpacked"
 echo "-- desktop-file-validate"
 desktop-file-validate "$unpacked"/usr/share/applications/*.desktop
 echo "-- the package passes"
