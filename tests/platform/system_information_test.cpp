@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -25,6 +26,7 @@ protected:
     // systems the "\" is part of that file's name).
     std::string toolFolder() const { return folder_.file("Shared Tools"); }
     void createTool() const {
+        std::filesystem::create_directories(nativePath(toolFolder()));
         testing::writeBytes(nativePath(toolFolder() + "\\MSINFO32.EXE"), "");
     }
 
