@@ -79,14 +79,14 @@ TEST_F(SettingsFileTest, FirstStartCreatesTheDefaultBlockAndReadsItsValues) {
     const std::string bytes = readBytes(path);
     EXPECT_EQ(countCrLf(bytes), 37u);
     EXPECT_EQ(bytes.size(), 2 * 2 + 5 * 3 + 30 * 3u);
-    expectRestored(settings.read(), {"", "", "c", "c", "c", "c", "c", T, T, T, T, T, T, T, T});
+    expectRestored(settings.read(), {"", "", "c", "c", "c", "c", "c", {T, T, T, T, T, T, T, T}});
 }
 
 TEST_F(SettingsFileTest, EveryStartAppendsAnotherBlockAndTheFirstStillDecides) {
     settings.appendDefaultBlock();
     settings.appendDefaultBlock();
     EXPECT_EQ(countCrLf(readBytes(path)), 74u);
-    expectRestored(settings.read(), {"", "", "c", "c", "c", "c", "c", T, T, T, T, T, T, T, T});
+    expectRestored(settings.read(), {"", "", "c", "c", "c", "c", "c", {T, T, T, T, T, T, T, T}});
 }
 
 TEST_F(SettingsFileTest, SavedValuesSurviveADefaultBlockAppendedAfterThem) {
@@ -107,25 +107,42 @@ TEST_F(SettingsFileTest, ASaveShrinksAGrownFileToFifteenLines) {
 TEST_F(SettingsFileTest, ShortFileTakesTheDefaultBlocksLinesByPosition) {
     writeBytes(path, "src\r\nout\r\nf\r\nd\r\nc:\r\nd2\r\ne:\r\n");
     settings.appendDefaultBlock();
-    expectRestored(settings.read(),
-                   {"src", "out", "f", "d", "c:", "d2", "e:", std::nullopt, std::nullopt,
-                    std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt, T});
+    expectRestored(settings.read(), {"src",
+                                     "out",
+                                     "f",
+                                     "d",
+                                     "c:",
+                                     "d2",
+                                     "e:",
+                                     {std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+                                      std::nullopt, std::nullopt, std::nullopt, T}});
 }
 
 TEST_F(SettingsFileTest, LinesBeyondTheEndOfAShortFileAreMissing) {
     writeBytes(path, "src\r\nout\r\nf");
-    expectRestored(settings.read(),
-                   {"src", "out", "f", std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-                    std::nullopt, std::nullopt, std::nullopt, std::nullopt, std::nullopt,
-                    std::nullopt, std::nullopt, std::nullopt});
+    expectRestored(settings.read(), {"src",
+                                     "out",
+                                     "f",
+                                     std::nullopt,
+                                     std::nullopt,
+                                     std::nullopt,
+                                     std::nullopt,
+                                     {std::nullopt, std::nullopt, std::nullopt, std::nullopt,
+                                      std::nullopt, std::nullopt, std::nullopt, std::nullopt}});
 }
 
 TEST_F(SettingsFileTest, EachBoxLineGoesToItsOwnBoxInFileOrder) {
     writeBytes(path,
                "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\n"
                " 0 \r\n1\r\n 2 \r\n3\r\nword\r\n\r\n 1 \r\n2\r\n");
-    expectRestored(settings.read(), {"a", "b", "c", "d", "e", "f", "g", C, T, G, std::nullopt,
-                                     std::nullopt, std::nullopt, T, G});
+    expectRestored(settings.read(), {"a",
+                                     "b",
+                                     "c",
+                                     "d",
+                                     "e",
+                                     "f",
+                                     "g",
+                                     {C, T, G, std::nullopt, std::nullopt, std::nullopt, T, G}});
 }
 
 struct LineEndCase {
@@ -146,7 +163,7 @@ TEST_P(SettingsLineEnds, EveryLineEndSplitsTheValues) {
     }
     writeBytes(path, bytes);
     expectRestored(settings.read(),
-                   {"src", "out", "f", "d", "c:", "d2", "e:", T, C, G, T, C, G, T, C});
+                   {"src", "out", "f", "d", "c:", "d2", "e:", {T, C, G, T, C, G, T, C}});
 }
 
 INSTANTIATE_TEST_SUITE_P(Ends, SettingsLineEnds,
@@ -194,7 +211,7 @@ TEST_P(SettingsRoundTrip, EveryTextLineKeepsItsValue) {
     }
     ASSERT_TRUE(settings.save(values).ok);
     const std::string& v = GetParam().readBack;
-    expectRestored(settings.read(), {v, v, v, v, v, v, v, G, C, T, G, C, T, G, C});
+    expectRestored(settings.read(), {v, v, v, v, v, v, v, {G, C, T, G, C, T, G, C}});
 }
 
 INSTANTIATE_TEST_SUITE_P(
