@@ -12,6 +12,7 @@ constexpr auto npos = std::string_view::npos;
 // The position of the last `c` before `end`, or npos.
 std::size_t lastBefore(std::string_view text, char c, std::size_t end) {
 #if defined(__GLIBC__)
+    if (end == 0) return npos;  // an empty view may have no data at all
     const void* found = ::memrchr(text.data(), c, end);
     return found == nullptr
                ? npos

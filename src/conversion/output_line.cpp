@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <string_view>
 
 namespace nickbridge {
@@ -20,7 +19,7 @@ std::string_view fieldIf(BoxState box, std::string_view value) {
 // A value inside its column's quotes. Most values hold no quote and are copied whole; in one that
 // does, every quote is doubled so it never ends the column early.
 void appendQuotedValue(std::string& out, std::string_view value) {
-    if (std::memchr(value.data(), '"', value.size()) == nullptr) {
+    if (value.find('"') == std::string_view::npos) {
         out += value;
         return;
     }
