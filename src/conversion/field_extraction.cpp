@@ -73,21 +73,21 @@ void readTags(std::string_view blob, std::size_t noteStart, FieldViews& fields) 
     const std::size_t lastClose = lastBefore(blob, '>', blob.size());
     if (lastClose == npos) return;
     std::array<bool, kTags.size()> done{};
-    done[0] = noteStart == npos;
-    std::size_t missing = kTags.size() - (done[0] ? 1 : 0);
+    std::size_t missing = kTags.size();
     for (std::size_t open = lastClose; missing > 0;) {
         open = lastBefore(blob, '<', open);
         if (open == npos) break;
-        if (!done[0] && open < noteStart) {
-            done[0] = true;
-            --missing;
-        }
         const std::string_view beforeClose = blob.substr(open, lastClose - open);
         for (std::size_t i = 0; i < kTags.size(); ++i) {
-            if (done[i] || !beforeClose.starts_with(kTags[i].word)) continue;
-            const std::size_t valueStart = open + kTags[i].word.size();
-            fields.*kTags[i].field =
-                blob.substr(valueStart, blob.find('>', valueStart) - valueStart);
+            if (done[i]) continue;
+            // Every "<" from here on lies before the note part too.
+            const bool outOfReach = kTags[i].notesOnly && open < noteStart;
+            if (!outOfReach && !beforeClose.starts_with(kTags[i].word)) continue;
+            if (!outOfReach) {
+                const std::size_t valueStart = open + kTags[i].word.size();
+                fields.*kTags[i].field =
+                    blob.substr(valueStart, blob.find('>', valueStart) - valueStart);
+            }
             done[i] = true;
             --missing;
         }
