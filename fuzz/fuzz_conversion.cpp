@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer target: any bytes through the loader, the field extraction and the output line.
 // Besides the sanitizers it checks what must hold for every input: records match the file's
-// lines, fields keep the shape their markers give them, and every output line reads back as
-// exactly the 21 columns it was built from.
+// lines, fields keep the shape their markers give them, every output line reads back as
+// exactly the 21 columns it was built from, and the whole file converts into what its records
+// give one by one, for a field selection each input picks.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "conversion/field_extraction.h"
 #include "conversion/nickname_loader.h"
 #include "conversion/output_line.h"
+#include "conversion/record_conversion.h"
 
 namespace {
 
@@ -126,6 +129,66 @@ void checkLine(const std::string& line, const FieldSet& fields) {
     require(columns == expected, "output columns do not read back as the fields");
 }
 
+// What the Convert command writes for `text`, in memory.
+std::string convertText(std::string_view text, const FieldSelection& selection) {
+    std::string out;
+    LineWriter writer([&out](std::string_view piece) {
+        out += piece;
+        return true;
+    });
+    convertRecords(text, selection, writer);
+    writer.finish();
+    return out;
+}
+
+// The text cut into the lines of each record: a line that is not a note line and the note lines
+// after it.
+std::vector<std::string_view> recordTexts(std::string_view text) {
+    std::vector<std::string_view> pieces;
+    std::size_t pieceStart = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        if (start > pieceStart && !text.substr(start).starts_with("note")) {
+            pieces.push_back(text.substr(pieceStart, start - pieceStart));
+            pieceStart = start;
+        }
+        const std::size_t end = text.find('\r', start);
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+        if (start < text.size() && text[start] == '\n') ++start;
+    }
+    if (pieceStart < text.size()) pieces.push_back(text.substr(pieceStart));
+    return pieces;
+}
+
+// Any of the 3^8 states of the boxes, picked by the input so that it always meets the same.
+FieldSelection selectionFor(std::string_view text) {
+    std::size_t seed = std::hash<std::string_view>{}(text);
+    FieldSelection selection;
+    for (const auto box : kBoxOrder) {
+        selection.*box = static_cast<BoxState>(seed % 3);
+        seed /= 3;
+    }
+    return selection;
+}
+
+// Records never leak into each other: the file converts into the concatenation of its records
+// converted alone, and into the lines of the record list the loader builds.
+void checkWholeFile(std::string_view text, const std::vector<std::string>& records) {
+    const FieldSelection selection = selectionFor(text);
+    const std::string whole = convertText(text, selection);
+    std::string oneByOne;
+    for (const std::string_view piece : recordTexts(text))
+        oneByOne += convertText(piece, selection);
+    require(whole == oneByOne, "the whole file converts otherwise than its records one by one");
+    std::string lines;
+    for (const std::string& record : records) {
+        lines += formatOutputLine(extractFields(record), selection);
+        lines += "\r\n";
+    }
+    require(whole == lines, "the whole file converts otherwise than its record list");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -146,5 +209,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkFields(fields);
         checkLine(formatOutputLine(fields, FieldSelection{}), fields);
     }
+    checkWholeFile(text, records);
     return 0;
 }

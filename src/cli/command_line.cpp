@@ -23,7 +23,8 @@ std::variant<ConvertRequest, EarlyExit> parseCommandLine(int argc, const char* c
         kProgramName};
     app.footer(
         "Exit status: 0 converted; 1 the source file was refused or unreadable, the output file "
-        "unwritable or a path empty; 2 usage error.");
+        "unwritable or the nickname file itself, memory ran out, or a path empty; 2 usage "
+        "error.");
     app.set_version_flag("--version", std::string(kProgramName) + " " + kVersionText);
 
     ConvertRequest request;
@@ -41,8 +42,12 @@ std::variant<ConvertRequest, EarlyExit> parseCommandLine(int argc, const char* c
            "Fields to carry over, comma-separated, from " + knownFieldNames() +
                "; the others are left empty (default: all)")
         ->type_name("LIST");
-    app.add_option("SOURCE", request.sourcePath, "The Eudora nickname file")->required();
-    app.add_option("OUTPUT", request.outputPath, "The file to write; an existing one is replaced")
+    app.add_option("SOURCE", request.sourcePath,
+                   "The Eudora nickname file; - reads it from standard input")
+        ->required();
+    app.add_option("OUTPUT", request.outputPath,
+                   "The file to write, an existing one replaced; - writes to standard output (the "
+                   "completion message then goes to standard error)")
         ->required();
 
     try {

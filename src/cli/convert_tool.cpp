@@ -2,6 +2,7 @@
 #include "cli/convert_tool.h"
 
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -9,8 +10,15 @@
 #include "cli/console_report.h"
 #include "cli/exit_codes.h"
 #include "conversion/convert_command.h"
+#include "platform/standard_streams.h"
 
 namespace nickbridge::cli {
+namespace {
+
+// The name Unix tools give standard input or output in place of a file.
+constexpr std::string_view kStandardStream = "-";
+
+}  // namespace
 
 int runConvertTool(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
     const auto parsed = parseCommandLine(argc, argv);
@@ -20,10 +28,14 @@ int runConvertTool(int argc, const char* const* argv, std::ostream& out, std::os
         return early->exitCode;
     }
     const auto& request = std::get<ConvertRequest>(parsed);
-    ConsoleReport report(out, err);
+    StandardStreams streams;
+    if (request.sourcePath == kStandardStream) streams.input = platform::binaryStandardInput();
+    if (request.outputPath == kStandardStream) streams.output = platform::binaryStandardOutput();
+    // Standard output then holds the converted file alone.
+    ConsoleReport report(streams.output != nullptr ? err : out, err);
     std::vector<std::string> records;
     const int code = exitCodeFor(runConvertCommand(request.sourcePath, request.outputPath,
-                                                   request.selection, records, report));
+                                                   request.selection, records, report, streams));
     // Like any Unix tool: a script must not take a lost completion message for success.
     if (code == kExitSuccess && !out) {
         err << "Cannot write to standard output\n" << std::flush;

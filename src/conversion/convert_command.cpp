@@ -1,21 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "convert_command.h"
 
+#include <cerrno>
+#include <new>
 #include <optional>
 
-#include "field_extraction.h"
 #include "messages.h"
 #include "nickname_loader.h"
-#include "output_line.h"
 #include "output_writer.h"
+#include "platform/file_access.h"
+#include "platform/same_file.h"
+#include "record_conversion.h"
 
 namespace nickbridge {
 namespace {
 
 // Loads the source file; an outcome means the command ends here.
-std::optional<ConvertOutcome> load(const std::string& sourcePath, std::vector<std::string>& records,
-                                   ConvertReport& report) {
-    const LoadResult loaded = loadTheStuff(sourcePath, records);
+std::optional<ConvertOutcome> load(const std::string& sourcePath, std::FILE* input,
+                                   NicknameFile& file, ConvertReport& report) {
+    const LoadResult loaded = input != nullptr ? file.read(input) : file.open(sourcePath);
     switch (loaded.status) {
         case LoadStatus::Loaded:
             return std::nullopt;
@@ -30,22 +33,42 @@ std::optional<ConvertOutcome> load(const std::string& sourcePath, std::vector<st
     return ConvertOutcome::SourceUnreadable;
 }
 
+// Replacing the nickname file by its own conversion would lose it.
+bool outputIsSource(const std::string& sourcePath, const std::string& outputPath,
+                    const StandardStreams& streams) {
+    return streams.input == nullptr && streams.output == nullptr &&
+           platform::isSameFile(platform::nativePath(sourcePath), platform::nativePath(outputPath));
+}
+
 ConvertOutcome convert(const std::string& sourcePath, const std::string& outputPath,
                        const FieldSelection& selection, std::vector<std::string>& records,
-                       ConvertReport& report) {
+                       ConvertReport& report, const StandardStreams& streams) {
+    NicknameFile file;
     if (!sourcePath.empty()) {
         // A refused file ends the command: the file the user picks instead is converted by the
         // next press, and the old output file is left alone.
-        if (const auto ended = load(sourcePath, records, report)) return *ended;
+        if (const auto ended = load(sourcePath, streams.input, file, report)) return *ended;
     }
     if (sourcePath.empty() || outputPath.empty()) {
         report.showProblem(std::string(messages::kNothingToDo));
         return ConvertOutcome::NothingToDo;
     }
+    if (outputIsSource(sourcePath, outputPath, streams)) {
+        report.showProblem(messages::cannotWriteOutput(outputPath, messages::kOutputIsSource));
+        return ConvertOutcome::OutputUnwritable;
+    }
 
-    for (std::string& record : records) record = formatOutputLine(extractFields(record), selection);
-
-    if (const WriteResult written = writeOutputFile(outputPath, records); !written.ok) {
+    const LineProducer produce = [&](LineWriter& out) {
+        for (std::string& record : records) {
+            appendLineFor(record, selection, out.line());
+            if (!out.endLine()) return false;
+        }
+        return convertRecords(file.text(), selection, out);
+    };
+    const WriteResult written = streams.output != nullptr
+                                    ? writeOutputStream(streams.output, produce)
+                                    : writeOutputFile(outputPath, produce);
+    if (!written.ok) {
         report.showProblem(messages::cannotWriteOutput(outputPath, written.reason));
         return ConvertOutcome::OutputUnwritable;
     }
@@ -57,8 +80,15 @@ ConvertOutcome convert(const std::string& sourcePath, const std::string& outputP
 
 ConvertOutcome runConvertCommand(const std::string& sourcePath, const std::string& outputPath,
                                  const FieldSelection& selection, std::vector<std::string>& records,
-                                 ConvertReport& report) {
-    const ConvertOutcome outcome = convert(sourcePath, outputPath, selection, records, report);
+                                 ConvertReport& report, const StandardStreams& streams) {
+    ConvertOutcome outcome = ConvertOutcome::OutputUnwritable;
+    try {
+        outcome = convert(sourcePath, outputPath, selection, records, report, streams);
+    } catch (const std::bad_alloc&) {
+        // Loading and writing say so themselves; this is what little is left around them.
+        report.showProblem(
+            messages::cannotWriteOutput(outputPath, platform::systemErrorText(ENOMEM)));
+    }
     // The list only lives for one command, whichever way it ended.
     records.clear();
     if (outcome == ConvertOutcome::Converted) report.resetChoosers();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -25,10 +26,19 @@ public:
 
 enum class ConvertOutcome { Converted, NothingToDo, Refused, SourceUnreadable, OutputUnwritable };
 
-// One press of "&Convert!": load, check paths, convert every record in place, write, report,
-// empty `records` (whatever the outcome) and reset the choosers after a completed conversion.
+// Streams the command line reads or writes in place of a file ("-"); the path then only names
+// the stream in messages.
+struct StandardStreams {
+    std::FILE* input = nullptr;
+    std::FILE* output = nullptr;
+};
+
+// One press of "&Convert!": load, check paths, convert every record (those `records` holds,
+// then the file's) and write them, report, empty `records` (whatever the outcome) and reset the
+// choosers after a completed conversion. Records are converted one at a time as the output is
+// written, so memory stays near the size of the source file.
 ConvertOutcome runConvertCommand(const std::string& sourcePath, const std::string& outputPath,
                                  const FieldSelection& selection, std::vector<std::string>& records,
-                                 ConvertReport& report);
+                                 ConvertReport& report, const StandardStreams& streams = {});
 
 }  // namespace nickbridge

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "field_set.h"
 
 namespace nickbridge {
 
-// Cuts one record text into its fields by fixed markers. Linear in the record length
-// whatever it holds.
+// Turns every character of code 3 into a space, as the fields are cut from the record so cleaned.
+void replaceCode3(std::string& recordText);
+
+// Cuts one record text, already cleaned of code 3, into its fields by fixed markers; the fields
+// are views into `recordText`. Linear in the record length whatever it holds.
+FieldViews extractFieldViews(std::string_view recordText);
+
+// The same for a record text as the loader builds it, fields copied out.
 FieldSet extractFields(std::string_view recordText);
 
 }  // namespace nickbridge

@@ -2,22 +2,35 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace nickbridge {
 
 // What one nickname yields: the fields a record text is cut into.
 // `username` only feeds the first and last name; it has no column of its own.
-struct FieldSet {
-    std::string username;
-    std::string firstname;
-    std::string lastname;
-    std::string emailAddr;
-    std::string phone;
-    std::string FAX;
-    std::string address;
-    std::string NOTE;
+template <typename Text>
+struct BasicFieldSet {
+    Text username;
+    Text firstname;
+    Text lastname;
+    Text emailAddr;
+    Text phone;
+    Text FAX;
+    Text address;
+    Text NOTE;
 
-    bool operator==(const FieldSet&) const = default;
+    bool operator==(const BasicFieldSet&) const = default;
 };
+
+// Fields holding their own text.
+using FieldSet = BasicFieldSet<std::string>;
+// Fields as views into the record they were cut from: the conversion copies nothing per field.
+using FieldViews = BasicFieldSet<std::string_view>;
+
+template <typename To, typename From>
+BasicFieldSet<To> convertFieldSet(const BasicFieldSet<From>& f) {
+    return {To(f.username), To(f.firstname), To(f.lastname), To(f.emailAddr),
+            To(f.phone),    To(f.FAX),       To(f.address),  To(f.NOTE)};
+}
 
 }  // namespace nickbridge

@@ -10,6 +10,8 @@ namespace nickbridge::messages {
 inline constexpr std::string_view kNotNicknameFile =
     "This does not appear to be a Eudora Nicknames file.";
 inline constexpr std::string_view kNothingToDo = "Nothing to do.";
+// Why an output path that names the nickname file itself is refused.
+inline constexpr std::string_view kOutputIsSource = "it is the nickname file itself";
 
 std::string conversionComplete(std::string_view outputPath);
 std::string cannotReadSource(std::string_view sourcePath, std::string_view reason);

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "nickname_loader.h"
 
-#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <memory>
 #include <new>
 
@@ -22,76 +20,86 @@ std::string_view textAfter(std::string_view line, std::size_t prefixLength) {
     return line.size() > prefixLength ? line.substr(prefixLength) : std::string_view{};
 }
 
-// Calls onLine for every line. A line ends at CR; an LF right after the CR belongs to that line
-// end, while a lone LF is part of the text. The last line may lack a line end.
-template <typename OnLine>
-void forEachLine(std::string_view text, OnLine&& onLine) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t cr = text.find('\r', start);
-        if (cr == std::string_view::npos) {
-            onLine(text.substr(start));
-            return;
-        }
-        onLine(text.substr(start, cr - start));
-        start = cr + 1;
-        if (start < text.size() && text[start] == '\n') ++start;
-    }
-}
-
-// Appends to `text` until it holds `limit` bytes or the file ends; the errno of a read failure,
-// else 0.
-int readUpTo(std::FILE* file, std::string& text, std::size_t limit) {
-    char buffer[1 << 16];
-    errno = 0;
-    while (text.size() < limit) {
-        const std::size_t wanted = std::min(sizeof buffer, limit - text.size());
-        const std::size_t got = std::fread(buffer, 1, wanted, file);
-        text.append(buffer, got);
-        if (got < wanted) break;
-    }
-    return std::ferror(file) ? (errno != 0 ? errno : EIO) : 0;
+LoadResult unreadable(int error) {
+    return {LoadStatus::Unreadable, platform::systemErrorText(error)};
 }
 
 }  // namespace
 
 bool isNicknameFile(std::string_view fileText) { return fileText.starts_with(kAliasMark); }
 
-void appendRecords(std::string_view fileText, std::vector<std::string>& records) {
-    forEachLine(fileText, [&records](std::string_view line) {
-        if (line.starts_with(kNoteMark)) {
-            // A note belongs to the last record read, whichever nickname it names.
-            if (records.empty()) records.emplace_back();
-            std::string& last = records.back();
-            last += '|';
-            last += textAfter(line, kNotePrefixLength);
-            last += "^^";
-        } else {
-            std::string& record = records.emplace_back(textAfter(line, kAliasPrefixLength));
-            record += '|';
-        }
-    });
+std::string_view RecordReader::takeLine() {
+    const std::size_t cr = rest_.find('\r');
+    const std::string_view line = rest_.substr(0, cr);
+    std::size_t next = cr == std::string_view::npos ? rest_.size() : cr + 1;
+    if (next < rest_.size() && rest_[next] == '\n') ++next;
+    rest_.remove_prefix(next);
+    return line;
 }
 
-LoadResult loadTheStuff(const std::string& sourcePath, std::vector<std::string>& records) {
+void RecordReader::addNote(std::string_view line) {
+    record_ += '|';
+    record_ += textAfter(line, kNotePrefixLength);
+    record_ += "^^";
+}
+
+bool RecordReader::next() {
+    if (rest_.empty()) return false;
+    record_.clear();
+    const std::string_view first = takeLine();
+    if (first.starts_with(kNoteMark)) {
+        // Only a file that failed the check can start with a note: it gets a record of its own.
+        addNote(first);
+    } else {
+        record_ += textAfter(first, kAliasPrefixLength);
+        record_ += '|';
+    }
+    // A note belongs to the last record read, whichever nickname it names.
+    while (rest_.starts_with(kNoteMark)) addNote(takeLine());
+    return true;
+}
+
+void appendRecords(std::string_view fileText, std::vector<std::string>& records) {
+    RecordReader reader(fileText);
+    while (reader.next()) records.push_back(reader.record());
+}
+
+LoadResult NicknameFile::open(const std::string& sourcePath) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
         platform::openFile(platform::nativePath(sourcePath), "rb"), &std::fclose);
-    if (!file) return {LoadStatus::Unreadable, platform::systemErrorText(errno)};
+    if (!file) return unreadable(errno);
+    return read(file.get());
+}
 
-    const std::size_t kept = records.size();
+LoadResult NicknameFile::read(std::FILE* stream) {
     try {
         // The first line is checked before the rest is read, so a large file picked by mistake
         // is refused at once.
-        std::string text;
-        int error = readUpTo(file.get(), text, kAliasMark.size());
-        if (error == 0 && !isNicknameFile(text)) return {LoadStatus::Refused, {}};
-        if (error == 0) error = readUpTo(file.get(), text, std::string::npos);
-        if (error != 0) return {LoadStatus::Unreadable, platform::systemErrorText(error)};
-        appendRecords(text, records);
+        char head[kAliasMark.size()];
+        errno = 0;
+        const std::size_t got = std::fread(head, 1, sizeof head, stream);
+        if (std::ferror(stream)) return unreadable(errno != 0 ? errno : EIO);
+        if (!isNicknameFile({head, got})) return {LoadStatus::Refused, {}};
+        if (const int error = content_.load(stream, {head, got}); error != 0) {
+            return unreadable(error);
+        }
         return {};
     } catch (const std::bad_alloc&) {
+        return unreadable(ENOMEM);
+    }
+}
+
+LoadResult loadTheStuff(const std::string& sourcePath, std::vector<std::string>& records) {
+    NicknameFile file;
+    const LoadResult result = file.open(sourcePath);
+    if (result.status != LoadStatus::Loaded) return result;
+    const std::size_t kept = records.size();
+    try {
+        appendRecords(file.text(), records);
+        return result;
+    } catch (const std::bad_alloc&) {
         records.resize(kept);
-        return {LoadStatus::Unreadable, platform::systemErrorText(ENOMEM)};
+        return unreadable(ENOMEM);
     }
 }
 

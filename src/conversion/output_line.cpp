@@ -1,52 +1,73 @@
 // SPDX-License-Identifier: MIT
 #include "output_line.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
 namespace nickbridge {
 namespace {
 
-constexpr std::size_t kColumnCount = 21;
-
 // The name boxes blank their field only when clear; the others keep theirs only when ticked.
-std::string_view nameIf(BoxState box, const std::string& value) {
-    return box == BoxState::Clear ? std::string_view{} : std::string_view{value};
+std::string_view nameIf(BoxState box, std::string_view value) {
+    return box == BoxState::Clear ? std::string_view{} : value;
 }
-std::string_view fieldIf(BoxState box, const std::string& value) {
-    return box == BoxState::Ticked ? std::string_view{value} : std::string_view{};
+std::string_view fieldIf(BoxState box, std::string_view value) {
+    return box == BoxState::Ticked ? value : std::string_view{};
 }
 
-void appendQuoted(std::string& line, std::string_view value) {
-    line += '"';
-    for (const char c : value) {
-        if (c == '"') line += '"';  // doubled, so a quote never ends the column early
-        line += c;
+// A value inside its column's quotes. Most values hold no quote and are copied whole; in one that
+// does, every quote is doubled so it never ends the column early.
+void appendQuotedValue(std::string& out, std::string_view value) {
+    if (value.find('"') == std::string_view::npos) {
+        out += value;
+        return;
     }
-    line += '"';
+    const std::size_t start = out.size();
+    out.resize(start + value.size() +
+               static_cast<std::size_t>(std::count(value.begin(), value.end(), '"')));
+    char* to = out.data() + start;
+    for (const char c : value) {
+        *to++ = c;
+        if (c == '"') *to++ = '"';
+    }
 }
 
 }  // namespace
 
-std::string formatOutputLine(const FieldSet& fields, const FieldSelection& selection) {
+void appendOutputLine(std::string& out, const FieldViews& fields, const FieldSelection& selection) {
     // Palm Desktop's order: Last, First, Title, Company, Work, Home, Fax, Other, E-mail,
-    // Address, City, State, Zip, Country, Custom 1-4, Note, Private, Category.
-    std::array<std::string_view, kColumnCount> columns{};
-    columns[0] = nameIf(selection.LN, fields.lastname);
-    columns[1] = nameIf(selection.FN, fields.firstname);
-    columns[5] = fieldIf(selection.PN, fields.phone);
-    columns[6] = fieldIf(selection.FX, fields.FAX);
-    columns[8] = fieldIf(selection.EA, fields.emailAddr);
-    columns[9] = fieldIf(selection.PA, fields.address);
-    columns[18] = fieldIf(selection.NOTEs, fields.NOTE);
-    columns[19] = "0";
-    columns[20] = "Eudora Nicknames";
-
-    std::string line;
-    for (std::size_t i = 0; i < kColumnCount; ++i) {
-        if (i > 0) line += ',';
-        appendQuoted(line, columns[i]);
+    // Address, City, State, Zip, Country, Custom 1-4, Note, Private, Category. Only seven columns
+    // take a field; the text around them never changes.
+    const std::array<std::string_view, 7> values{
+        nameIf(selection.LN, fields.lastname),    // Last
+        nameIf(selection.FN, fields.firstname),   // First
+        fieldIf(selection.PN, fields.phone),      // Home
+        fieldIf(selection.FX, fields.FAX),        // Fax
+        fieldIf(selection.EA, fields.emailAddr),  // E-mail
+        fieldIf(selection.PA, fields.address),    // Address
+        fieldIf(selection.NOTEs, fields.NOTE),    // Note
+    };
+    constexpr std::array<std::string_view, 8> kAround{
+        R"(")",                            // before Last
+        R"(",")",                          // before First
+        R"(","","","",")",                 // Title, Company, Work, before Home
+        R"(",")",                          // before Fax
+        R"(","",")",                       // Other, before E-mail
+        R"(",")",                          // before Address
+        R"(","","","","","","","","",")",  // City to Custom 4, before Note
+        R"(","0","Eudora Nicknames")",     // Private and Category
+    };
+    out += kAround[0];
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        appendQuotedValue(out, values[i]);
+        out += kAround[i + 1];
     }
+}
+
+std::string formatOutputLine(const FieldSet& fields, const FieldSelection& selection) {
+    std::string line;
+    appendOutputLine(line, convertFieldSet<std::string_view>(fields), selection);
     return line;
 }
 

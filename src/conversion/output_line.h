@@ -8,8 +8,12 @@
 
 namespace nickbridge {
 
-// The 21 quoted, comma-separated columns of one Palm Desktop address record, without line end.
-// Fields the selection leaves out are written empty; a double quote in a value is doubled.
+// Appends the 21 quoted, comma-separated columns of one Palm Desktop address record, without
+// line end. Fields the selection leaves out are written empty; a double quote in a value is
+// doubled.
+void appendOutputLine(std::string& out, const FieldViews& fields, const FieldSelection& selection);
+
+// The same line on its own.
 std::string formatOutputLine(const FieldSet& fields, const FieldSelection& selection);
 
 }  // namespace nickbridge

@@ -1,24 +1,70 @@
 // SPDX-License-Identifier: MIT
 #include "output_writer.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <new>
+#include <utility>
 
+#include "platform/file_access.h"
 #include "platform/file_replace.h"
 
 namespace nickbridge {
+namespace {
+
+// Large enough that writes cost little next to the conversion, small enough that its memory is
+// touched once and stays cheap.
+constexpr std::size_t kPieceSize = std::size_t{1} << 18;
+
+// Writes all lines to `file`; false with errno set when a write failed or memory ran out.
+bool writeLines(std::FILE* file, const LineProducer& produce) {
+    try {
+        LineWriter writer([file](std::string_view piece) {
+            return std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+        });
+        return produce(writer) && writer.finish();
+    } catch (const std::bad_alloc&) {
+        errno = ENOMEM;
+        return false;
+    }
+}
+
+}  // namespace
+
+LineWriter::LineWriter(Sink sink) : sink_(std::move(sink)) { buffer_.reserve(kPieceSize + 1024); }
+
+bool LineWriter::endLine() {
+    buffer_ += "\r\n";
+    return buffer_.size() < kPieceSize || finish();
+}
+
+bool LineWriter::finish() {
+    if (buffer_.empty()) return true;
+    const bool written = sink_(buffer_);
+    buffer_.clear();
+    return written;
+}
+
+WriteResult writeOutputFile(const std::string& outputPath, const LineProducer& produce) {
+    const auto failure = platform::replaceFile(
+        outputPath, [&produce](std::FILE* file) { return writeLines(file, produce); });
+    if (failure) return {false, *failure};
+    return {};
+}
 
 WriteResult writeOutputFile(const std::string& outputPath, const std::vector<std::string>& lines) {
-    const auto failure = platform::replaceFile(outputPath, [&lines](std::FILE* file) {
+    return writeOutputFile(outputPath, [&lines](LineWriter& writer) {
         for (const std::string& line : lines) {
-            if (std::fwrite(line.data(), 1, line.size(), file) != line.size() ||
-                std::fwrite("\r\n", 1, 2, file) != 2) {
-                return false;
-            }
+            writer.line() += line;
+            if (!writer.endLine()) return false;
         }
         return true;
     });
-    if (failure) return {false, *failure};
-    return {};
+}
+
+WriteResult writeOutputStream(std::FILE* stream, const LineProducer& produce) {
+    errno = 0;
+    if (writeLines(stream, produce) && std::fflush(stream) == 0) return {};
+    return {false, platform::systemErrorText(errno != 0 ? errno : EIO)};
 }
 
 }  // namespace nickbridge

@@ -1,18 +1,49 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdio>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nickbridge {
+
+// Collects output lines and passes them on in large pieces: the output is written in a few large
+// writes and never held whole in memory.
+class LineWriter {
+public:
+    // Takes each piece on; false when it could not (errno tells why).
+    using Sink = std::function<bool(std::string_view)>;
+
+    explicit LineWriter(Sink sink);
+
+    // The text of the line being built: append to it, then end the line.
+    std::string& line() { return buffer_; }
+    // Ends the line with CR LF; passes the lines on once they fill a piece.
+    bool endLine();
+    // Passes on what is left.
+    bool finish();
+
+private:
+    Sink sink_;
+    std::string buffer_;
+};
+
+// Gives the writer every line of the output; false when the writer failed.
+using LineProducer = std::function<bool(LineWriter&)>;
 
 struct WriteResult {
     bool ok = true;
     std::string reason;  // why the file could not be written
 };
 
-// Writes each line followed by CR LF through platform::replaceFile: a failure leaves the old file
-// exactly as it was, and a read-only file is never replaced.
+// Writes the lines through platform::replaceFile: a failure, running out of memory included,
+// leaves the old file exactly as it was, and a read-only file is never replaced.
+WriteResult writeOutputFile(const std::string& outputPath, const LineProducer& produce);
 WriteResult writeOutputFile(const std::string& outputPath, const std::vector<std::string>& lines);
+
+// Writes the lines to a stream that is already open, such as standard output.
+WriteResult writeOutputStream(std::FILE* stream, const LineProducer& produce);
 
 }  // namespace nickbridge

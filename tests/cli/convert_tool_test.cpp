@@ -229,6 +229,82 @@ INSTANTIATE_TEST_SUITE_P(
                     "Cannot write the output file \"/dev/full\": "}),
     caseLabel<FailureCase>);
 
+// "-" for standard input or output, run through the shell in the test's folder; {prog} is the
+// program. Standard output goes to stdout.txt unless the case sends it elsewhere.
+struct StreamCase {
+    const char* label;
+    std::string command;
+    int exitCode;
+    std::string out;  // expected standard output
+    std::string err;  // expected start of standard error
+};
+
+void PrintTo(const StreamCase& c, std::ostream* os) { *os << c.label; }
+
+class ConvertToolStreams : public ConvertToolTest,
+                           public ::testing::WithParamInterface<StreamCase> {};
+
+const std::string kKimLine =
+    R"("","kim","","","","","","","kim@example.com","","","","","","","","","","","0","Eudora Nicknames")"
+    "\r\n";
+const std::string kRefusal = "This does not appear to be a Eudora Nicknames file.\n";
+
+TEST_P(ConvertToolStreams, KeepStandardOutputForTheConvertedFileAlone) {
+    const StreamCase& c = GetParam();
+    if (c.command.find("/dev/full") != std::string::npos && !fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full";
+    writeBytes(folder_.file("kim.txt"), kNickname);
+    writeBytes(folder_.file("refused.txt"), "Alias kim kim@example.com\r\n");
+    writeBytes(folder_.file("notefirst.txt"), "note x <phone:1>\r\n" + kNickname);
+    std::string command = c.command;
+    const std::string mark = "{prog}";
+    command.replace(command.find(mark), mark.size(), shellQuoted(NICKBRIDGE_CONVERT_PROGRAM));
+    command =
+        "cd " + shellQuoted(folder_.path().string()) + " && { " + command + "; } 2>stderr.txt";
+
+    const int status = std::system(command.c_str());
+
+    ASSERT_TRUE(status != -1 && WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), c.exitCode);
+    EXPECT_EQ(contentsIfPresent(folder_.path() / "stdout.txt").value_or(""), c.out);
+    EXPECT_THAT(readBytes(folder_.path() / "stderr.txt"), StartsWith(c.err));
+    EXPECT_EQ(readBytes(folder_.path() / "kim.txt"), kNickname);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConvertToolStreams,
+    ::testing::Values(
+        StreamCase{"FileToStandardOutput", "exec {prog} kim.txt - >stdout.txt", 0, kKimLine,
+                   "Conversion Complete to ouput file \"-\".\n"},
+        StreamCase{"PipeToStandardOutput", "cat kim.txt | {prog} - - >stdout.txt", 0, kKimLine,
+                   "Conversion Complete to ouput file \"-\".\n"},
+        // Standard input may start part way through a file: only what follows is converted.
+        StreamCase{"StandardInputPartWayThroughAFile",
+                   "{ read -r skipped; exec {prog} - - >stdout.txt; } <notefirst.txt", 0, kKimLine,
+                   "Conversion Complete to ouput file \"-\".\n"},
+        StreamCase{"RefusedFileOnStandardInput", "exec {prog} - - <refused.txt >stdout.txt", 1, "",
+                   kRefusal},
+        StreamCase{"RefusedFileThroughAPipe", "cat refused.txt | {prog} - - >stdout.txt", 1, "",
+                   kRefusal},
+        StreamCase{"FullStandardOutput", "exec {prog} kim.txt - >/dev/full", 1, "",
+                   "Cannot write the output file \"-\": No space left on device\n"},
+        StreamCase{"ClosedStandardOutput", "exec {prog} kim.txt - >&-", 1, "",
+                   "Cannot write the output file \"-\": Bad file descriptor\n"},
+        StreamCase{"OutputIsTheSourceItself", "exec {prog} kim.txt ./kim.txt >stdout.txt", 1, "",
+                   "Cannot write the output file \"./kim.txt\": it is the nickname file itself\n"}),
+    caseLabel<StreamCase>);
+
+TEST_F(ConvertToolTest, StandardInputConvertsIntoAFile) {
+    writeBytes(folder_.file("kim.txt"), kNickname);
+    const RunResult result = run({"-", folder_.file("converted.txt")},
+                                 "exec <" + shellQuoted(folder_.file("kim.txt")) + "; ");
+
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "Conversion Complete to ouput file \"" + folder_.file("converted.txt") + "\".\n");
+    EXPECT_EQ(readBytes(folder_.file("converted.txt")), kKimLine);
+}
+
 TEST_F(ConvertToolTest, UsageErrorExitsWithTwoAndConvertsNothing) {
     writeBytes(folder_.file("nicknames.txt"), kNickname);
     const RunResult result =
@@ -260,6 +336,8 @@ TEST_F(ConvertToolTest, HelpGoesToStandardOutputAndSucceeds) {
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_THAT(result.out, HasSubstr("Usage: nickbridge-convert [OPTIONS] SOURCE OUTPUT"));
+    EXPECT_THAT(result.out, HasSubstr("- reads it from standard input"));
+    EXPECT_THAT(result.out, HasSubstr("- writes to standard output"));
     EXPECT_THAT(result.err, IsEmpty());
 }
 

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -175,6 +176,46 @@ TEST_F(ConvertCommandTest, ConvertsHugeAndPathologicalRecords) {
     EXPECT_EQ(lineCount, 4u + 40000u);
     // The megabyte of quotes after the last ">" is the note, every quote doubled.
     EXPECT_NE(written.find(",\"" + quotes + quotes + lineEnd), std::string::npos);
+}
+
+// Replacing the nickname file by its own conversion would destroy it, however the output is spelt.
+TEST_F(ConvertCommandTest, OutputThatIsTheSourceIsRefusedBeforeAnythingIsWritten) {
+    const std::string text = "alias kim kim@work\r\n";
+    testing::writeBytes(source, text);
+    fs::create_directory(dir.path() / "sub");
+    std::vector<std::string> outputs{source, dir.file("sub/../nicknames.txt")};
+#ifndef _WIN32
+    fs::create_symlink("nicknames.txt", dir.path() / "link.txt");
+    outputs.push_back(dir.file("link.txt"));
+#endif
+    for (const std::string& target : outputs) {
+        SCOPED_TRACE(target);
+        records = {"stale|"};
+
+        EXPECT_EQ(run(source, target), ConvertOutcome::OutputUnwritable);
+        EXPECT_EQ(report.events, Events{"problem: Cannot write the output file \"" + target +
+                                        "\": it is the nickname file itself"});
+        EXPECT_TRUE(records.empty());
+        EXPECT_EQ(testing::readBytes(source), text);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()),
+                  static_cast<std::ptrdiff_t>(outputs.size()))
+            << "only the source, sub/ and the link may be there";
+    }
+}
+
+// Entries the list already holds go first, then the file's records, each as its own line.
+TEST_F(ConvertCommandTest, ConvertsListedRecordsBeforeTheFile) {
+    testing::writeBytes(source, "alias kim kim@work\r\n");
+    records = {"\"Al Bo\" al@home|"};
+
+    EXPECT_EQ(run(source, output), ConvertOutcome::Converted);
+    EXPECT_EQ(
+        testing::readBytes(output),
+        R"("Bo","Al","","","","","","","al@home","","","","","","","","","","","0","Eudora Nicknames")"
+        "\r\n"
+        R"("","kim","","","","","","","kim@work","","","","","","","","","","","0","Eudora Nicknames")"
+        "\r\n");
+    EXPECT_TRUE(records.empty());
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#include "platform/standard_streams.h"
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
+namespace nickbridge::platform {
+namespace {
+
+std::FILE* binary(std::FILE* stream) {
+#ifdef _WIN32
+    _setmode(_fileno(stream), _O_BINARY);
+#endif
+    return stream;
+}
+
+}  // namespace
+
+std::FILE* binaryStandardInput() { return binary(stdin); }
+
+std::FILE* binaryStandardOutput() { return binary(stdout); }
+
+}  // namespace nickbridge::platform
