@@ -13,15 +13,10 @@ ChooserListView::ChooserListView(QWidget* parent) : QListView(parent) {
     setSelectionMode(SingleSelection);
 }
 
-void ChooserListView::mousePressEvent(QMouseEvent* event) {
-    pressedRow_ = indexAt(event->position().toPoint()).row();
-    if (pressedRow_ >= 0) emit rowPressed(pressedRow_);
-    QListView::mousePressEvent(event);
-}
-
 void ChooserListView::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && pressedRow_ >= 0) {
-        emit rowDoubleClicked(pressedRow_);
+    // The base view would take the second press for a new click when the rows have changed.
+    if (event->button() == Qt::LeftButton) {
+        emit rowDoubleClicked(indexAt(event->position().toPoint()).row());
         return;
     }
     QListView::mouseDoubleClickEvent(event);

@@ -16,18 +16,16 @@ template <typename Chooser>
 void connectDriveAndFolders(QComboBox* driveBox, ChooserListView* folderView, Chooser& chooser,
                             std::function<void()> showLists) {
     const auto row = [](int index) { return static_cast<std::size_t>(index); };
-    // A double-click opens the row pressed first: the click before it may have refilled the list.
-    auto pressedFolder = std::make_shared<std::string>();
+    // A double-click opens the folder its first click hit: that click's reaction may have refilled
+    // the list since.
+    auto clickedFolder = std::make_shared<std::string>();
     QObject::connect(driveBox, &QComboBox::activated, folderView, [=, &chooser](int index) {
         chooser.pickDrive(row(index));
         showLists();
     });
-    QObject::connect(folderView, &ChooserListView::rowPressed, folderView,
-                     [=, &chooser](int index) {
-                         *pressedFolder = chooser.folderList().rowPath(row(index));
-                     });
     QObject::connect(folderView, &QListView::clicked, folderView,
                      [=, &chooser](const QModelIndex& index) {
+                         *clickedFolder = chooser.folderList().rowPath(row(index.row()));
                          chooser.clickFolder(row(index.row()));
                          showLists();
                      });
@@ -37,7 +35,7 @@ void connectDriveAndFolders(QComboBox* driveBox, ChooserListView* folderView, Ch
                          showLists();
                      });
     QObject::connect(folderView, &ChooserListView::rowDoubleClicked, folderView, [=, &chooser] {
-        chooser.openFolder(*pressedFolder);
+        if (!clickedFolder->empty()) chooser.openFolder(*clickedFolder);
         showLists();
     });
     QObject::connect(folderView, &ChooserListView::rowOpened, folderView, [=, &chooser](int index) {

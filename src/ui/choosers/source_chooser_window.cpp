@@ -60,7 +60,9 @@ void SourceChooserWindow::connectControls() {
     connect(fileView_, &ChooserListView::rowSelectedByKey, this,
             [=, this](int index) { chooser_.clickFile(row(index)); });
     connect(fileView_, &ChooserListView::rowDoubleClicked, this,
-            [=, this](int index) { chooser_.doubleClickFile(row(index)); });
+            [=, this](int index) {
+                if (index >= 0) chooser_.doubleClickFile(row(index));
+            });
 }
 
 void SourceChooserWindow::prepareToShow() {
