@@ -24,11 +24,11 @@ NativeView nameOf(const std::filesystem::path& path) {
 }
 
 std::string bytesOf(NativeView name) {
-    if constexpr (std::is_same_v<NativeView::value_type, char>) {
-        return std::string(name);
-    } else {
-        return platform::pathBytes(std::filesystem::path(name));
-    }
+#ifdef _WIN32
+    return platform::pathBytes(std::filesystem::path(name));
+#else
+    return std::string(name);
+#endif
 }
 
 // Names starting with a dot are hidden on POSIX systems; their file managers do not list them.
