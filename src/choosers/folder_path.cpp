@@ -12,7 +12,8 @@ namespace nickbridge::choosers {
 
 std::string folderNamedBy(std::string_view text, const platform::Drives& drives) {
     if (text.empty()) throw noFolderGiven();
-    const std::vector<platform::Drive> list = drives.list();
+    const std::vector<platform::Drive> list =
+        platform::mayDesignateDrive(text) ? drives.list() : std::vector<platform::Drive>();
     if (const auto drive = platform::driveDesignatedBy(text, list)) {
         try {
             return drives.currentFolder(list[*drive]);

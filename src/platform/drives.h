@@ -40,6 +40,10 @@ const Drives& systemDrives();
 // elsewhere the designation itself or the drive's root folder.
 std::optional<std::size_t> driveNamedBy(std::string_view text, const std::vector<Drive>& drives);
 
+// Whether a text has the form of a bare drive designation, decided without listing the drives
+// (which on Windows asks every drive for its label).
+bool mayDesignateDrive(std::string_view text);
+
 // The drive a folder list takes for a bare drive designation instead of a folder: on Windows
 // "x:" alone or followed by a blank (its label); elsewhere a designation exactly.
 std::optional<std::size_t> driveDesignatedBy(std::string_view text, const std::vector<Drive>& drives);

@@ -66,8 +66,11 @@ std::optional<std::size_t> driveNamedBy(std::string_view text, const std::vector
     return std::nullopt;
 }
 
+bool mayDesignateDrive(std::string_view text) { return !text.empty() && text.back() == ']'; }
+
 std::optional<std::size_t> driveDesignatedBy(std::string_view text,
                                              const std::vector<Drive>& drives) {
+    if (!mayDesignateDrive(text)) return std::nullopt;
     for (std::size_t i = 0; i < drives.size(); ++i) {
         if (text == drives[i].designation) return i;
     }

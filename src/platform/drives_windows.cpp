@@ -78,10 +78,13 @@ std::optional<std::size_t> driveNamedBy(std::string_view text, const std::vector
     return std::nullopt;
 }
 
+bool mayDesignateDrive(std::string_view text) {
+    return text.size() >= 2 && text[1] == ':' && (text.size() == 2 || text[2] == ' ');
+}
+
 std::optional<std::size_t> driveDesignatedBy(std::string_view text,
                                              const std::vector<Drive>& drives) {
-    const bool bare = text.size() >= 2 && text[1] == ':' && (text.size() == 2 || text[2] == ' ');
-    if (!bare) return std::nullopt;
+    if (!mayDesignateDrive(text)) return std::nullopt;
     return driveNamedBy(text, drives);
 }
 
