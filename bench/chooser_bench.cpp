@@ -24,8 +24,8 @@ const std::filesystem::path& bigFolder() {
         if (!std::filesystem::exists(path / "done")) {
             std::filesystem::create_directories(path);
             for (int i = 0; i < kFileCount; ++i) {
-                const std::string name = "file" + std::to_string(i) +
-                                         (i % kMatchingEvery == 0 ? ".txt" : ".dat");
+                const std::string name =
+                    "file" + std::to_string(i) + (i % kMatchingEvery == 0 ? ".txt" : ".dat");
                 std::fclose(std::fopen((path / name).c_str(), "w"));
             }
             std::fclose(std::fopen((path / "done").c_str(), "w"));

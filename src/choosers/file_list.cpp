@@ -7,7 +7,9 @@ namespace nickbridge::choosers {
 
 FileList::FileList(const platform::Drives& drives, FolderScanner& scanner,
                    const std::string& folder)
-    : drives_(drives), scanner_(scanner), state_{folder, scanner.scanOrEmpty(folder), std::nullopt, 1} {}
+    : drives_(drives),
+      scanner_(scanner),
+      state_{folder, scanner.scanOrEmpty(folder), std::nullopt, 1} {}
 
 std::string FileList::fileName() const {
     return state_.selected ? names()[*state_.selected] : std::string();

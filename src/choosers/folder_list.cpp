@@ -30,8 +30,7 @@ FolderList::FolderList(const platform::Drives& drives, FolderScanner& scanner,
                        const std::string& folder)
     : drives_(drives), scanner_(scanner), state_(started(folder)) {}
 
-FolderList::State FolderList::opened(const std::string& folder,
-                                     std::uint64_t generation) const {
+FolderList::State FolderList::opened(const std::string& folder, std::uint64_t generation) const {
     return State{folder, foldersDownTo(folder), scanner_.scan(folder), std::nullopt, generation};
 }
 

@@ -72,9 +72,7 @@ std::shared_ptr<const FolderContents> list(const std::string& folder, std::strin
 
 FolderScanner::FolderScanner(std::string filePattern) : filePattern_(std::move(filePattern)) {}
 
-FolderScanner::Batch::Batch(FolderScanner& scanner) : scanner_(scanner) {
-    ++scanner_.openBatches_;
-}
+FolderScanner::Batch::Batch(FolderScanner& scanner) : scanner_(scanner) { ++scanner_.openBatches_; }
 
 FolderScanner::Batch::~Batch() {
     if (--scanner_.openBatches_ == 0) scanner_.kept_.clear();

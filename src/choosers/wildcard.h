@@ -27,8 +27,8 @@ constexpr bool matchesWildcard(std::basic_string_view<Char> name, std::string_vi
             starN = n;
         } else if (p < pattern.size() &&
                    (pattern[p] == '?' ||
-                    foldCase(name[n]) == foldCase(static_cast<Char>(
-                                             static_cast<unsigned char>(pattern[p]))))) {
+                    foldCase(name[n]) ==
+                        foldCase(static_cast<Char>(static_cast<unsigned char>(pattern[p]))))) {
             ++p;
             ++n;
         } else if (starP != std::string_view::npos) {

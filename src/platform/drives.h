@@ -46,7 +46,8 @@ bool mayDesignateDrive(std::string_view text);
 
 // The drive a folder list takes for a bare drive designation instead of a folder: on Windows
 // "x:" alone or followed by a blank (its label); elsewhere a designation exactly.
-std::optional<std::size_t> driveDesignatedBy(std::string_view text, const std::vector<Drive>& drives);
+std::optional<std::size_t> driveDesignatedBy(std::string_view text,
+                                             const std::vector<Drive>& drives);
 
 // The drive whose root holds `folder` (the longest matching root), if any.
 std::optional<std::size_t> driveHolding(std::string_view folder, const std::vector<Drive>& drives);

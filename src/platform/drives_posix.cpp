@@ -82,9 +82,9 @@ std::optional<std::size_t> driveHolding(std::string_view folder, const std::vect
     for (std::size_t i = 0; i < drives.size(); ++i) {
         std::string_view root = drives[i].root;
         const bool holds =
-            folder == root || (folder.substr(0, root.size()) == root &&
-                               (root.back() == '/' || (folder.size() > root.size() &&
-                                                       folder[root.size()] == '/')));
+            folder == root ||
+            (folder.substr(0, root.size()) == root &&
+             (root.back() == '/' || (folder.size() > root.size() && folder[root.size()] == '/')));
         if (holds && (!best || root.size() > drives[*best].root.size())) best = i;
     }
     return best;

@@ -19,8 +19,8 @@ std::string designationFor(char letter, const std::string& root) {
     // touched at every listing.
     if (GetDriveTypeA(root.c_str()) == DRIVE_REMOVABLE) return designation;
     char label[MAX_PATH + 1] = {};
-    if (GetVolumeInformationA(root.c_str(), label, static_cast<DWORD>(sizeof label), nullptr, nullptr, nullptr,
-                              nullptr, 0) &&
+    if (GetVolumeInformationA(root.c_str(), label, static_cast<DWORD>(sizeof label), nullptr,
+                              nullptr, nullptr, nullptr, 0) &&
         label[0] != '\0') {
         designation += " [";
         designation += label;
@@ -57,7 +57,8 @@ public:
         // "x:" alone names the drive's current folder, which Windows keeps for each drive.
         const std::string bare = drive.root.substr(0, 2);
         char folder[MAX_PATH + 1] = {};
-        const DWORD length = GetFullPathNameA(bare.c_str(), static_cast<DWORD>(sizeof folder), folder, nullptr);
+        const DWORD length =
+            GetFullPathNameA(bare.c_str(), static_cast<DWORD>(sizeof folder), folder, nullptr);
         if (length == 0 || length > MAX_PATH) return drive.root;
         return std::string(folder, length);
     }

@@ -35,10 +35,10 @@ bool startsWithFolder(std::string_view path, std::string_view folder) {
 
 // Kernel file systems that hold no user files, and the stand-ins of FUSE helpers.
 constexpr std::array<std::string_view, 24> kPseudoTypes{
-    "autofs",  "binfmt_misc", "bpf",       "cgroup",     "cgroup2",  "configfs",
-    "debugfs", "devpts",      "devtmpfs",  "efivarfs",   "fusectl",  "hugetlbfs",
-    "mqueue",  "nsfs",        "overlay",   "proc",       "pstore",   "ramfs",
-    "rpc_pipefs", "securityfs", "squashfs", "sysfs",     "tmpfs",    "tracefs"};
+    "autofs",     "binfmt_misc", "bpf",      "cgroup",   "cgroup2", "configfs",
+    "debugfs",    "devpts",      "devtmpfs", "efivarfs", "fusectl", "hugetlbfs",
+    "mqueue",     "nsfs",        "overlay",  "proc",     "pstore",  "ramfs",
+    "rpc_pipefs", "securityfs",  "squashfs", "sysfs",    "tmpfs",   "tracefs"};
 
 }  // namespace
 

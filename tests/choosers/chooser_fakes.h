@@ -28,7 +28,7 @@ public:
 
     std::vector<platform::Drive> list() const override {
 #ifdef _WIN32
-        return {{kP, "P:\\"}, {kQ, "Q:\\"}};
+        return {{kP, "P:\\"}, { kQ, "Q:\\" }};
 #else
         return {{kP, "/fake-p"}, {kQ, "/fake-q"}};
 #endif

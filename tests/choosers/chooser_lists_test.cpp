@@ -20,8 +20,8 @@ namespace nickbridge::choosers {
 namespace {
 
 using testing::bytesOf;
-using testing::FakeDrives;
 using ::testing::ElementsAre;
+using testing::FakeDrives;
 
 class ChooserLists : public ::testing::Test {
 protected:
@@ -54,8 +54,8 @@ TEST_F(ChooserLists, FolderListTakesWhatNamesAFolderAndRefusesTheRest) {
         {at("mail"), at("mail")},
         {at("mail") + platform::nativeSeparator(), at("mail")},  // only a root ends in one
         {bytesOf(folder_.path() / "mail" / ".." / "Other"), at("Other")},
-        {FakeDrives::kP, at("")},                                 // the drive's current folder
-        {FakeDrives::kQ, std::nullopt},                           // not ready
+        {FakeDrives::kP, at("")},        // the drive's current folder
+        {FakeDrives::kQ, std::nullopt},  // not ready
         {root, root},
     };
     for (const Case& c : cases) {
@@ -162,9 +162,9 @@ TEST(Wildcard, MatchesLikeTheFileListsPattern) {
         bool matches;
     };
     const Case cases[] = {
-        {"a.txt", "*.txt*", true},    {"A.TXT.old", "*.txt*", true}, {".txt", "*.txt*", true},
-        {"atxt", "*.txt*", false},    {"a.tx", "*.txt*", false},     {"ab", "a?", true},
-        {"abc", "a?", false},         {"aXbXc", "*X*X*c", true},     {"", "*", true},
+        {"a.txt", "*.txt*", true}, {"A.TXT.old", "*.txt*", true}, {".txt", "*.txt*", true},
+        {"atxt", "*.txt*", false}, {"a.tx", "*.txt*", false},     {"ab", "a?", true},
+        {"abc", "a?", false},      {"aXbXc", "*X*X*c", true},     {"", "*", true},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(matchesWildcard(std::string_view(c.name), c.pattern), c.matches)

@@ -17,8 +17,8 @@ namespace nickbridge::choosers {
 namespace {
 
 using testing::bytesOf;
-using testing::FakeDrives;
 using ::testing::ElementsAre;
+using testing::FakeDrives;
 
 // Both choosers over a tree: home/{a.txt, b.txt, mail/{c.txt}}; drive p: stands at home, q: at
 // home/mail.

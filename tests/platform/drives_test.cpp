@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "platform/drives.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "platform/drives.h"
 #include "platform/path_bytes.h"
 
 namespace nickbridge::platform {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "platform/mount_table.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <optional>
 
 #include "platform/drives.h"
-#include "platform/mount_table.h"
 
 namespace nickbridge::platform {
 namespace {
@@ -16,10 +17,10 @@ TEST(MountTable, ReadsEveryLineAndUndoesTheEscapesInNames) {
         "proc /proc proc rw 0 0\n"
         "/dev/sdb1 /media/alice/My\\040Stick vfat rw 0 0\n"
         "\n");
-    EXPECT_THAT(volumes, ::testing::ElementsAre(MountedVolume{"/", "/dev/sda1", "ext4"},
-                                                MountedVolume{"/proc", "proc", "proc"},
-                                                MountedVolume{"/media/alice/My Stick",
-                                                              "/dev/sdb1", "vfat"}));
+    EXPECT_THAT(volumes,
+                ::testing::ElementsAre(
+                    MountedVolume{"/", "/dev/sda1", "ext4"}, MountedVolume{"/proc", "proc", "proc"},
+                    MountedVolume{"/media/alice/My Stick", "/dev/sdb1", "vfat"}));
 }
 
 TEST(MountTable, OffersTheVolumesAFileManagerWould) {
@@ -56,8 +57,8 @@ TEST(DriveNames, AssignedTextsSelectTheDrivesOfThisPlatform) {
         std::optional<std::size_t> designated;  // by a folder list
     };
     const Case cases[] = {
-        {"c", 0, none},      {"C:\\temp", 0, none}, {"d:", 1, 1},
-        {"c: [SYSTEM]", 0, 0}, {"e:", none, none}, {"", none, none},
+        {"c", 0, none},        {"C:\\temp", 0, none}, {"d:", 1, 1},
+        {"c: [SYSTEM]", 0, 0}, {"e:", none, none},    {"", none, none},
     };
 #else
     const std::vector<Drive> drives{{"/ [root]", "/"}, {"/media/USB [USB]", "/media/USB"}};
@@ -68,10 +69,9 @@ TEST(DriveNames, AssignedTextsSelectTheDrivesOfThisPlatform) {
         std::optional<std::size_t> designated;
     };
     const Case cases[] = {
-        {"c", none, none},        // the default block's drive names nothing here
-        {"/", 0, none},           // a root folder is a folder to a folder list
-        {"/ [root]", 0, 0},       {"/media/USB [USB]", 1, 1},
-        {"/media/USB", 1, none},  {"", none, none},
+        {"c", none, none},  // the default block's drive names nothing here
+        {"/", 0, none},     // a root folder is a folder to a folder list
+        {"/ [root]", 0, 0}, {"/media/USB [USB]", 1, 1}, {"/media/USB", 1, none}, {"", none, none},
     };
 #endif
     for (const Case& c : cases) {

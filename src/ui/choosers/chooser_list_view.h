@@ -16,7 +16,7 @@ public:
 
 signals:
     void rowSelectedByKey(int row);
-    void rowOpened(int row);  // Enter
+    void rowOpened(int row);         // Enter
     void rowDoubleClicked(int row);  // the row now under the mouse, -1 for none
 
 protected:

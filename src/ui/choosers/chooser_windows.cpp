@@ -59,7 +59,8 @@ void ChooserWindows::resetChoosers() {
         choosers::SourceChooser& chooser = source().chooser();
         chooser.fileList().setPath(chooser.driveList().drive());
     });
-    quietly([&] { source().chooser().folderList().setPath(choosers::inFolder("eudora", "nickname")); });
+    quietly(
+        [&] { source().chooser().folderList().setPath(choosers::inFolder("eudora", "nickname")); });
     quietly([&] { output().chooser().driveList().setDrive("c"); });
     quietly([&] { output().chooser().folderList().setPath("temp"); });
 }
@@ -68,12 +69,15 @@ void ChooserWindows::applyRestoredEntries(const RestoredValues& values) {
     // One batch for the whole restore and the restores nested in it: each remembered folder is
     // read once.
     choosers::FolderScanner::Batch batch(scanner_);
-    if (values.firstFile) quietly([&] { source().chooser().fileList().setPath(*values.firstFile); });
-    if (values.firstDir) quietly([&] { source().chooser().folderList().setPath(*values.firstDir); });
+    if (values.firstFile)
+        quietly([&] { source().chooser().fileList().setPath(*values.firstFile); });
+    if (values.firstDir)
+        quietly([&] { source().chooser().folderList().setPath(*values.firstDir); });
     if (values.firstDrive) {
         quietly([&] { source().chooser().driveList().setDrive(*values.firstDrive); });
     }
-    if (values.secondDir) quietly([&] { output().chooser().folderList().setPath(*values.secondDir); });
+    if (values.secondDir)
+        quietly([&] { output().chooser().folderList().setPath(*values.secondDir); });
     if (values.secondDrive) {
         quietly([&] { output().chooser().driveList().setDrive(*values.secondDrive); });
     }

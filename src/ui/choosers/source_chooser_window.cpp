@@ -59,10 +59,9 @@ void SourceChooserWindow::connectControls() {
             [=, this](const QModelIndex& index) { chooser_.clickFile(row(index.row())); });
     connect(fileView_, &ChooserListView::rowSelectedByKey, this,
             [=, this](int index) { chooser_.clickFile(row(index)); });
-    connect(fileView_, &ChooserListView::rowDoubleClicked, this,
-            [=, this](int index) {
-                if (index >= 0) chooser_.doubleClickFile(row(index));
-            });
+    connect(fileView_, &ChooserListView::rowDoubleClicked, this, [=, this](int index) {
+        if (index >= 0) chooser_.doubleClickFile(row(index));
+    });
 }
 
 void SourceChooserWindow::prepareToShow() {
