@@ -103,7 +103,6 @@ TEST_F(Choosers, StartUpMakesBothHiddenAtTheFoldersOfTheSettingsFile) {
 TEST_F(Choosers, ClickingAFileChoosesItAndSavesTheSettings) {
     writeBytes(folder_.path() / "book.txt", "alias ann ann@home\r\n");
     MainWindow window;
-    window.records.push_back("left over");
     ModalScript script([](QDialog& dialog) { clickRow(dialog, "File1", "book.txt"); });
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Browse1")), Qt::LeftButton);
     EXPECT_EQ(script.shown, 1);
@@ -111,6 +110,18 @@ TEST_F(Choosers, ClickingAFileChoosesItAndSavesTheSettings) {
     EXPECT_TRUE(window.records.empty());
     EXPECT_FALSE(sourceWindow(window)->isVisible());
     EXPECT_EQ(settingsBytes().substr(0, in("book.txt").size()), in("book.txt"));
+}
+
+TEST_F(Choosers, AFailedSaveIsReportedAndTheFileIsStillChosen) {
+    writeBytes(folder_.path() / "book.txt", "alias ann ann@home\r\n");
+    std::filesystem::create_directories(folder_.path() / "nbr.ini");  // cannot be written
+    MainWindow window;
+    ModalScript script([](QDialog& dialog) { clickRow(dialog, "File1", "book.txt"); });
+    window.findChild<QPushButton*>(QStringLiteral("Browse1"))->click();
+    EXPECT_EQ(window.sourcePath(), in("book.txt"));
+    EXPECT_FALSE(sourceWindow(window)->isVisible());
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.contains(QStringLiteral("nbr.ini")));
 }
 
 TEST_F(Choosers, ADoubleClickOpensAFolderAndOkTakesIt) {
