@@ -60,7 +60,10 @@ public:
         const DWORD length =
             GetFullPathNameA(bare.c_str(), static_cast<DWORD>(sizeof folder), folder, nullptr);
         if (length == 0 || length > MAX_PATH) return drive.root;
-        return std::string(folder, length);
+        std::string current(folder, length);
+        // Only a root ends in a separator (Wine adds one to the others).
+        if (current.size() > drive.root.size() && current.back() == '\\') current.pop_back();
+        return current;
     }
 };
 
