@@ -9,7 +9,7 @@ FileList::FileList(const platform::Drives& drives, FolderScanner& scanner,
                    const std::string& folder)
     : drives_(drives),
       scanner_(scanner),
-      state_{folder, scanner.scanOrEmpty(folder), std::nullopt, 1} {}
+      state_{folder, Listing(scanner, folder), std::nullopt, 1} {}
 
 std::string FileList::fileName() const {
     return state_.selected ? names()[*state_.selected] : std::string();
@@ -19,7 +19,7 @@ void FileList::setPath(std::string_view text) {
     FolderScanner::Batch batch(scanner_);
     const std::string folder = folderNamedBy(text, drives_);
     if (folder == state_.path) return;
-    state_ = State{folder, scanner_.scan(folder), std::nullopt, state_.generation + 1};
+    state_ = State{folder, scanner_.listing(folder), std::nullopt, state_.generation + 1};
 }
 
 bool FileList::selectIfListed(std::size_t index) {

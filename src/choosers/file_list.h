@@ -17,7 +17,7 @@ namespace nickbridge::choosers {
 // File1: the files of its folder that match the scanner's pattern, and the selected one.
 class FileList {
 public:
-    // Lists `folder`, shown empty when it cannot be listed.
+    // Lists `folder`, read when first looked at and shown empty when it cannot be.
     FileList(const platform::Drives& drives, FolderScanner& scanner, const std::string& folder);
 
     // The `Path` property.
@@ -43,7 +43,7 @@ public:
 private:
     struct State {
         std::string path;
-        std::shared_ptr<const FolderContents> contents;
+        Listing contents;
         std::optional<std::size_t> selected;
         std::uint64_t generation = 0;
     };

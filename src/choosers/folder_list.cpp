@@ -31,11 +31,11 @@ FolderList::FolderList(const platform::Drives& drives, FolderScanner& scanner,
     : drives_(drives), scanner_(scanner), state_(started(folder)) {}
 
 FolderList::State FolderList::opened(const std::string& folder, std::uint64_t generation) const {
-    return State{folder, foldersDownTo(folder), scanner_.scan(folder), std::nullopt, generation};
+    return State{folder, foldersDownTo(folder), scanner_.listing(folder), std::nullopt, generation};
 }
 
 FolderList::State FolderList::started(const std::string& folder) const {
-    return State{folder, foldersDownTo(folder), scanner_.scanOrEmpty(folder), std::nullopt, 1};
+    return State{folder, foldersDownTo(folder), Listing(scanner_, folder), std::nullopt, 1};
 }
 
 std::size_t FolderList::rowCount() const {

@@ -24,7 +24,7 @@ struct FolderRow {
 // Dir1: the open folder (`Path`), the folders above it and the folders inside it.
 class FolderList {
 public:
-    // Opens `folder`, shown empty when it cannot be listed.
+    // Opens `folder`, read when first looked at and shown empty when it cannot be.
     FolderList(const platform::Drives& drives, FolderScanner& scanner, const std::string& folder);
 
     // The `Path` property: the open folder in full; only a root ends in a separator.
@@ -57,7 +57,7 @@ private:
     struct State {
         std::string path;
         std::vector<std::string> above;  // full paths from the root down to the open folder
-        std::shared_ptr<const FolderContents> contents;
+        Listing contents;
         std::optional<std::size_t> clickedRow;
         std::uint64_t generation = 0;
     };

@@ -72,10 +72,34 @@ std::shared_ptr<const FolderContents> list(const std::string& folder, std::strin
 
 FolderScanner::FolderScanner(std::string filePattern) : filePattern_(std::move(filePattern)) {}
 
-FolderScanner::Batch::Batch(FolderScanner& scanner) : scanner_(scanner) { ++scanner_.openBatches_; }
+Listing::Listing(FolderScanner& scanner, std::string folder,
+                 std::shared_ptr<const FolderContents> read)
+    : scanner_(&scanner), folder_(std::move(folder)), read_(std::move(read)) {}
+
+const FolderContents* Listing::operator->() const {
+    if (!read_) read_ = scanner_->scanOrEmpty(folder_);
+    return read_.get();
+}
+
+FolderScanner::Batch::Batch(FolderScanner& scanner, Reading reading)
+    : scanner_(scanner), reading_(reading) {
+    ++scanner_.openBatches_;
+    if (reading_ == Reading::WhenLookedAt) ++scanner_.deferringBatches_;
+}
 
 FolderScanner::Batch::~Batch() {
+    if (reading_ == Reading::WhenLookedAt) --scanner_.deferringBatches_;
     if (--scanner_.openBatches_ == 0) scanner_.kept_.clear();
+}
+
+Listing FolderScanner::listing(const std::string& folder) {
+    if (deferringBatches_ == 0) return Listing(*this, folder, scan(folder));
+    std::error_code error;
+    if (!std::filesystem::is_directory(platform::nativePath(folder), error)) {
+        if (!error) error = std::make_error_code(std::errc::not_a_directory);
+        throw cannotOpenFolder(folder, error.message());
+    }
+    return Listing(*this, folder);
 }
 
 std::shared_ptr<const FolderContents> FolderScanner::scan(const std::string& folder) {

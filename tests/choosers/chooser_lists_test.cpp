@@ -155,6 +155,17 @@ TEST_F(ChooserLists, AFolderIsReadOnceWithinABatchAndAfreshAfterIt) {
     EXPECT_THAT(list.names(), ElementsAre("late.txt"));
 }
 
+TEST_F(ChooserLists, WhileHiddenAFolderIsCheckedAtOnceButReadWhenLookedAt) {
+    FileList list(drives_, scanner_, at("mail"));
+    {
+        FolderScanner::Batch batch(scanner_, FolderScanner::Reading::WhenLookedAt);
+        EXPECT_THROW(list.setPath(at("missing")), ListRefusal);
+        list.setPath(at(""));
+    }
+    testing::writeBytes(folder_.path() / "late.txt", "");
+    EXPECT_THAT(list.names(), ElementsAre("late.txt"));
+}
+
 TEST(Wildcard, MatchesLikeTheFileListsPattern) {
     struct Case {
         const char* name;

@@ -13,6 +13,10 @@ namespace nickbridge::ui {
 
 using choosers::quietly;
 
+// The reactions that run while a chooser is hidden check that folders exist and leave reading
+// them to the first showing.
+constexpr auto kHidden = choosers::FolderScanner::Reading::WhenLookedAt;
+
 ChooserWindows::ChooserWindows(MainWindow& window, const platform::Drives& drives)
     : window_(window),
       drives_(drives),
@@ -25,7 +29,7 @@ SourceChooserWindow& ChooserWindows::source() {
     if (!source_) {
         // Kept before its start-up runs: the restore inside the start-up touches it again.
         source_ = std::make_unique<SourceChooserWindow>(drives_, scanner_, link_, &window_);
-        choosers::FolderScanner::Batch batch(scanner_);
+        choosers::FolderScanner::Batch batch(scanner_, kHidden);
         source_->chooser().startUp();
     }
     return *source_;
@@ -34,7 +38,7 @@ SourceChooserWindow& ChooserWindows::source() {
 OutputChooserWindow& ChooserWindows::output() {
     if (!output_) {
         output_ = std::make_unique<OutputChooserWindow>(drives_, scanner_, link_, &window_);
-        choosers::FolderScanner::Batch batch(scanner_);
+        choosers::FolderScanner::Batch batch(scanner_, kHidden);
         output_->chooser().startUp();
     }
     return *output_;
@@ -42,7 +46,11 @@ OutputChooserWindow& ChooserWindows::output() {
 
 template <typename Window>
 void ChooserWindows::showAndForgetIfClosed(std::unique_ptr<Window>& window, Window& shown) {
-    shown.prepareToShow();
+    {
+        // Both lists of the source chooser are read in one pass over their folder.
+        choosers::FolderScanner::Batch batch(scanner_);
+        shown.prepareToShow();
+    }
     showModal(shown);
     // The close box ends this chooser; the next touch makes a new one.
     if (window.get() == &shown && shown.closedByCloseBox()) window.reset();
@@ -53,7 +61,7 @@ void ChooserWindows::showSourceChooser() { showAndForgetIfClosed(source_, source
 void ChooserWindows::showOutputChooser() { showAndForgetIfClosed(output_, output()); }
 
 void ChooserWindows::resetChoosers() {
-    choosers::FolderScanner::Batch batch(scanner_);
+    choosers::FolderScanner::Batch batch(scanner_, kHidden);
     quietly([&] { source().chooser().driveList().setDrive("c"); });
     quietly([&] {
         choosers::SourceChooser& chooser = source().chooser();
@@ -66,9 +74,8 @@ void ChooserWindows::resetChoosers() {
 }
 
 void ChooserWindows::applyRestoredEntries(const RestoredValues& values) {
-    // One batch for the whole restore and the restores nested in it: each remembered folder is
-    // read once.
-    choosers::FolderScanner::Batch batch(scanner_);
+    // The choosers are hidden: their folders are read when they are first shown.
+    choosers::FolderScanner::Batch batch(scanner_, kHidden);
     if (values.firstFile)
         quietly([&] { source().chooser().fileList().setPath(*values.firstFile); });
     if (values.firstDir)
