@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "settings/settings_file.h"
+
 namespace nickbridge::ui {
 
-// What the main window asks of its two chooser windows. The chooser windows implement it; until
-// they are attached the main window holds NoChoosers.
+// What the main window asks of its two chooser windows; tests put their own in its place.
 class ChooserSeam {
 public:
     virtual ~ChooserSeam() = default;
@@ -14,13 +15,8 @@ public:
     virtual void showOutputChooser() = 0;
     // After a completed conversion: both choosers back to their default drive and folders.
     virtual void resetChoosers() = 0;
-};
-
-class NoChoosers final : public ChooserSeam {
-public:
-    void showSourceChooser() override {}
-    void showOutputChooser() override {}
-    void resetChoosers() override {}
+    // The settings restore: lines 3 to 7 of nbr.ini, where read, to the choosers' lists.
+    virtual void applyRestoredEntries(const RestoredValues& values) = 0;
 };
 
 }  // namespace nickbridge::ui

@@ -31,6 +31,7 @@ public:
     void showSourceChooser() override { ++calls_.sourceChooser; }
     void showOutputChooser() override { ++calls_.outputChooser; }
     void resetChoosers() override { ++calls_.reset; }
+    void applyRestoredEntries(const RestoredValues&) override {}
 
 private:
     ChooserCalls& calls_;

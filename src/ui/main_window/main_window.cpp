@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "conversion/convert_command.h"
+#include "platform/drives.h"
 #include "platform/path_conventions.h"
 #include "settings/settings_file.h"
 #include "ui/about/about_box.h"
@@ -20,6 +21,7 @@
 #include "ui/etched_frame.h"
 #include "ui/focus_ring.h"
 #include "ui/main_window/box_caption.h"
+#include "ui/choosers/chooser_windows.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/path_field.h"
 #include "ui/message_box.h"
@@ -131,7 +133,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint),
-      choosers_(std::make_unique<NoChoosers>()) {
+      choosers_(std::make_unique<ChooserWindows>(*this, platform::systemDrives())) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("NickBridge: Nicknames Conversion"));
     setWindowIcon(programIcon());
@@ -264,6 +266,9 @@ void MainWindow::restoreall() {
     assignIfRead(firstDrive, values.firstDrive);
     assignIfRead(secondDir, values.secondDir);
     assignIfRead(secondDrive, values.secondDrive);
+    // The first of these to reach a chooser makes it, and its start-up restores again inside this
+    // restore; every run applies all its values.
+    choosers_->applyRestoredEntries(values);
     for (std::size_t i = 0; i < kBoxDesigns.size(); ++i) {
         if (const auto& state = values.boxes[i]) boxes_[i]->setState(*state);
     }

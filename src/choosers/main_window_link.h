@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+namespace nickbridge::choosers {
+
+// The source chooser's entries of the window state: `firstFile`, `firstDir`, `firstDrive`.
+struct SourceEntries {
+    std::string file;  // a folder: the file list's
+    std::string dir;
+    std::string drive;
+};
+
+// The output chooser's entries: `secondDir`, `secondDrive`.
+struct OutputEntries {
+    std::string dir;
+    std::string drive;
+};
+
+// What the choosers reach in the main window.
+class MainWindowLink {
+public:
+    virtual ~MainWindowLink() = default;
+    virtual void setSourcePath(const std::string& path) = 0;  // Text1
+    virtual void setOutputPath(const std::string& path) = 0;  // Text2
+    virtual SourceEntries sourceEntries() const = 0;
+    virtual void setSourceEntries(const SourceEntries& entries) = 0;
+    virtual OutputEntries outputEntries() const = 0;
+    virtual void setOutputEntries(const OutputEntries& entries) = 0;
+    // The main window's own operations; a failed save is shown by the main window.
+    virtual void saveall() = 0;
+    virtual void restoreall() = 0;
+    // Empties `records`.
+    virtual void clearRecords() = 0;
+};
+
+// What a chooser's reactions reach in its own window.
+class ChooserWindow {
+public:
+    virtual ~ChooserWindow() = default;
+    // Text1 of the chooser: the name box or the folder box.
+    virtual void setNameBox(const std::string& text) = 0;
+    virtual bool nameBoxIsEmpty() const = 0;
+    // Ends the modal showing; the chooser keeps its state.
+    virtual void hideChooser() = 0;
+    // A message box over the chooser.
+    virtual void tell(const std::string& message) = 0;
+};
+
+}  // namespace nickbridge::choosers

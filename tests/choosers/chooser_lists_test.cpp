@@ -1,0 +1,187 @@
+// SPDX-License-Identifier: MIT
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "chooser_fakes.h"
+#include "choosers/drive_list.h"
+#include "choosers/file_list.h"
+#include "choosers/folder_list.h"
+#include "choosers/list_refusal.h"
+#include "choosers/wildcard.h"
+#include "support/file_bytes.h"
+#include "support/temp_folder.h"
+
+namespace nickbridge::choosers {
+namespace {
+
+using testing::bytesOf;
+using ::testing::ElementsAre;
+using testing::FakeDrives;
+
+class ChooserLists : public ::testing::Test {
+protected:
+    ChooserLists() {
+        std::filesystem::create_directories(folder_.path() / "mail" / "old");
+        std::filesystem::create_directories(folder_.path() / "Other");
+        drives_.currentFolders[FakeDrives::kP] = bytesOf(folder_.path());
+        drives_.currentFolders[FakeDrives::kQ] = bytesOf(folder_.path() / "mail");
+        drives_.notReady.insert(FakeDrives::kQ);
+    }
+    // The folder itself for "", else a folder inside it.
+    std::string at(const char* name) const {
+        return *name == '\0' ? bytesOf(folder_.path()) : bytesOf(folder_.path() / name);
+    }
+
+    testing::TempFolder folder_;
+    FakeDrives drives_;
+    FolderScanner scanner_{std::string(kNicknameFilePattern)};
+};
+
+TEST_F(ChooserLists, FolderListTakesWhatNamesAFolderAndRefusesTheRest) {
+    struct Case {
+        std::string text;
+        std::optional<std::string> opened;  // none: refused, the list stays where it was
+    };
+    const std::string root = bytesOf(folder_.path().root_path());
+    const Case cases[] = {
+        {"", std::nullopt},
+        {at("missing"), std::nullopt},
+        {at("mail"), at("mail")},
+        {at("mail") + platform::nativeSeparator(), at("mail")},  // only a root ends in one
+        {bytesOf(folder_.path() / "mail" / ".." / "Other"), at("Other")},
+        {FakeDrives::kP, at("")},        // the drive's current folder
+        {FakeDrives::kQ, std::nullopt},  // not ready
+        {root, root},
+    };
+    for (const Case& c : cases) {
+        FolderList list(drives_, scanner_, at("mail/old"));
+        int changes = 0;
+        list.onChange = [&] { ++changes; };
+        if (c.opened) {
+            list.setPath(c.text);
+            EXPECT_EQ(list.path(), *c.opened) << c.text;
+            EXPECT_EQ(changes, 1) << c.text;
+        } else {
+            EXPECT_THROW(list.setPath(c.text), ListRefusal) << c.text;
+            EXPECT_EQ(list.path(), at("mail/old")) << c.text;
+            EXPECT_EQ(changes, 0) << c.text;
+        }
+    }
+}
+
+TEST_F(ChooserLists, FolderListShowsTheFoldersAboveAndInsideAndRaisesChangeOnlyOnAChange) {
+    FolderList list(drives_, scanner_, at(""));
+    std::string pathSeenByHandler;
+    int changes = 0;
+    list.onChange = [&] {
+        ++changes;
+        pathSeenByHandler = list.path();  // the handler runs inside the assignment, after it
+    };
+    list.setPath(at(""));
+    EXPECT_EQ(changes, 0);
+
+    const std::size_t open = list.openRow();
+    EXPECT_TRUE(list.row(open).open);
+    EXPECT_EQ(list.rowPath(0), bytesOf(folder_.path().root_path()));
+    ASSERT_EQ(list.rowCount(), open + 3);
+    EXPECT_EQ(list.row(open + 1).name, "mail");  // sorted without regard to case
+    EXPECT_EQ(list.row(open + 2).name, "Other");
+
+    list.open(open + 1);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(pathSeenByHandler, at("mail"));
+}
+
+TEST_F(ChooserLists, FileListShowsTheMatchingFilesOnlyWithoutRegardToCase) {
+    for (const char* name : {"NNDBASE.TXT", "notes.txt.bak", "a.txt", "readme.md", "txt", "x.tx"}) {
+        testing::writeBytes(folder_.path() / name, "alias x x@y\r\n");
+    }
+    std::filesystem::create_directories(folder_.path() / "folder.txt");
+    FileList list(drives_, scanner_, at("mail"));
+    list.setPath(at(""));
+    EXPECT_THAT(list.names(), ElementsAre("a.txt", "NNDBASE.TXT", "notes.txt.bak"));
+    EXPECT_EQ(list.fileName(), "");
+
+    int clicks = 0;
+    list.onClick = [&] { ++clicks; };
+    list.click(1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(list.fileName(), "NNDBASE.TXT");
+    list.setPath(at(""));  // the same folder again keeps the selection
+    EXPECT_EQ(list.fileName(), "NNDBASE.TXT");
+    list.setPath(at("mail"));
+    EXPECT_EQ(list.fileName(), "");
+}
+
+TEST_F(ChooserLists, DriveListRefusesUnknownAndUnreadyDrivesWithoutAChange) {
+    DriveList list(drives_, at(""));
+    int changes = 0;
+    list.onChange = [&] { ++changes; };
+    EXPECT_THROW(list.setDrive("z"), ListRefusal);
+    EXPECT_THROW(list.setDrive(FakeDrives::kQ), ListRefusal);
+    EXPECT_EQ(changes, 0);
+    drives_.notReady.clear();
+    list.setDrive(FakeDrives::kQ);
+    EXPECT_EQ(list.drive(), FakeDrives::kQ);
+    EXPECT_EQ(changes, 1);
+    list.setDrive(FakeDrives::kQ);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(ChooserLists, AFailingChangeHandlerPutsTheListBack) {
+    FolderList list(drives_, scanner_, at(""));
+    list.onChange = [] { throw std::runtime_error("the next list could not follow"); };
+    EXPECT_THROW(list.setPath(at("mail")), std::runtime_error);
+    EXPECT_EQ(list.path(), at(""));
+    EXPECT_EQ(list.rowPath(list.openRow()), at(""));
+}
+
+TEST_F(ChooserLists, AFolderIsReadOnceWithinABatchAndAfreshAfterIt) {
+    FileList list(drives_, scanner_, at("mail"));
+    {
+        FolderScanner::Batch batch(scanner_);
+        scanner_.scan(at(""));
+        testing::writeBytes(folder_.path() / "late.txt", "");
+        list.setPath(at(""));
+        EXPECT_TRUE(list.names().empty());  // the listing of this batch
+    }
+    list.setPath(at("mail"));
+    list.setPath(at(""));
+    EXPECT_THAT(list.names(), ElementsAre("late.txt"));
+}
+
+TEST_F(ChooserLists, WhileHiddenAFolderIsCheckedAtOnceButReadWhenLookedAt) {
+    FileList list(drives_, scanner_, at("mail"));
+    {
+        FolderScanner::Batch batch(scanner_, FolderScanner::Reading::WhenLookedAt);
+        EXPECT_THROW(list.setPath(at("missing")), ListRefusal);
+        list.setPath(at(""));
+    }
+    testing::writeBytes(folder_.path() / "late.txt", "");
+    EXPECT_THAT(list.names(), ElementsAre("late.txt"));
+}
+
+TEST(Wildcard, MatchesLikeTheFileListsPattern) {
+    struct Case {
+        const char* name;
+        const char* pattern;
+        bool matches;
+    };
+    const Case cases[] = {
+        {"a.txt", "*.txt*", true}, {"A.TXT.old", "*.txt*", true}, {".txt", "*.txt*", true},
+        {"atxt", "*.txt*", false}, {"a.tx", "*.txt*", false},     {"ab", "a?", true},
+        {"abc", "a?", false},      {"aXbXc", "*X*X*c", true},     {"", "*", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(matchesWildcard(std::string_view(c.name), c.pattern), c.matches)
+            << c.name << " " << c.pattern;
+    }
+}
+
+}  // namespace
+}  // namespace nickbridge::choosers
