@@ -119,4 +119,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 # The package's dependencies come from the libraries the programs actually link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The About box's title face where "Lucida Handwriting" is missing; without it a plain face shows.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dancingscript")
 include(CPack)
