@@ -36,8 +36,11 @@ std::optional<ConvertOutcome> load(const std::string& sourcePath, std::FILE* inp
 // Replacing the nickname file by its own conversion would lose it.
 bool outputIsSource(const std::string& sourcePath, const std::string& outputPath,
                     const StandardStreams& streams) {
-    return streams.input == nullptr && streams.output == nullptr &&
-           platform::isSameFile(platform::nativePath(sourcePath), platform::nativePath(outputPath));
+    if (streams.output != nullptr) return false;
+    const auto output = platform::nativePath(outputPath);
+    return streams.input != nullptr
+               ? platform::isSameFile(streams.input, output)
+               : platform::isSameFile(platform::nativePath(sourcePath), output);
 }
 
 ConvertOutcome convert(const std::string& sourcePath, const std::string& outputPath,

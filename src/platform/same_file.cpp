@@ -2,6 +2,7 @@
 #include "platform/same_file.h"
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
 #else
 #include <sys/stat.h>
@@ -24,24 +25,55 @@ bool fileIdentity(const std::filesystem::path& path, BY_HANDLE_FILE_INFORMATION&
     return known;
 }
 
+// A pipe or console has no such information, so it is never taken for a file.
+bool fileIdentity(std::FILE* open, BY_HANDLE_FILE_INFORMATION& info) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(open)));
+    return handle != INVALID_HANDLE_VALUE && GetFileInformationByHandle(handle, &info) != 0;
+}
+
+bool sameIdentity(const BY_HANDLE_FILE_INFORMATION& first,
+                  const BY_HANDLE_FILE_INFORMATION& second) {
+    return first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh &&
+           first.nFileIndexLow == second.nFileIndexLow;
+}
+
 }  // namespace
 
 bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     BY_HANDLE_FILE_INFORMATION first{};
     BY_HANDLE_FILE_INFORMATION second{};
-    return fileIdentity(a, first) && fileIdentity(b, second) &&
-           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
-           first.nFileIndexHigh == second.nFileIndexHigh &&
-           first.nFileIndexLow == second.nFileIndexLow;
+    return fileIdentity(a, first) && fileIdentity(b, second) && sameIdentity(first, second);
+}
+
+bool isSameFile(std::FILE* open, const std::filesystem::path& path) {
+    BY_HANDLE_FILE_INFORMATION first{};
+    BY_HANDLE_FILE_INFORMATION second{};
+    return fileIdentity(open, first) && fileIdentity(path, second) && sameIdentity(first, second);
 }
 
 #else
+
+namespace {
+
+bool sameIdentity(const struct stat& first, const struct stat& second) {
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+}  // namespace
 
 bool isSameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     struct stat first {};
     struct stat second {};
     return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+           sameIdentity(first, second);
+}
+
+bool isSameFile(std::FILE* open, const std::filesystem::path& path) {
+    struct stat first {};
+    struct stat second {};
+    return ::fstat(fileno(open), &first) == 0 && ::stat(path.c_str(), &second) == 0 &&
+           sameIdentity(first, second);
 }
 
 #endif

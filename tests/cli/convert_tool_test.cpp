@@ -291,7 +291,10 @@ INSTANTIATE_TEST_SUITE_P(
         StreamCase{"ClosedStandardOutput", "exec {prog} kim.txt - >&-", 1, "",
                    "Cannot write the output file \"-\": Bad file descriptor\n"},
         StreamCase{"OutputIsTheSourceItself", "exec {prog} kim.txt ./kim.txt >stdout.txt", 1, "",
-                   "Cannot write the output file \"./kim.txt\": it is the nickname file itself\n"}),
+                   "Cannot write the output file \"./kim.txt\": it is the nickname file itself\n"},
+        StreamCase{"OutputIsTheFileOnStandardInput", "exec {prog} - kim.txt <kim.txt >stdout.txt",
+                   1, "",
+                   "Cannot write the output file \"kim.txt\": it is the nickname file itself\n"}),
     caseLabel<StreamCase>);
 
 TEST_F(ConvertToolTest, StandardInputConvertsIntoAFile) {
