@@ -30,7 +30,9 @@ shoot() {  # KEY WINDOW-TITLE FILE
     id=$(xdotool search --sync --name "^$2\$" | head -1)
     sleep 0.5
     import -window "$id" "$3"
-    xdotool key --clearmodifiers alt+c
+    # Without a window manager the keyboard goes where it is sent: to the chooser's Cancel.
+    xdotool windowfocus --sync "$id" key --clearmodifiers alt+c
+    sleep 1
 }
 sleep 1
 shoot alt+b 'Source Nickname File' "$3/source-chooser.png"
