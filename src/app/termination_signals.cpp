@@ -20,7 +20,9 @@ int wakeUp[2] = {-1, -1};
 extern "C" void onTerminationSignal(int number) {
     const int savedErrno = errno;
     const char byte = static_cast<char>(number);
-    static_cast<void>(::write(wakeUp[1], &byte, 1));
+    if (::write(wakeUp[1], &byte, 1) != 1) {
+        // A full pair already holds a wake-up, which is all the loop needs.
+    }
     errno = savedErrno;
 }
 

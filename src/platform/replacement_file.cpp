@@ -135,10 +135,14 @@ namespace {
 // Root keeps the target's owner and group, a user its group where they are in it; then the mode,
 // since a change of owner clears set-id bits. Where that is refused the file stays private.
 void takeOwnershipAndMode(int fd, const struct stat& old) {
-    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        static_cast<void>(::fchown(fd, static_cast<uid_t>(-1), old.st_gid));
+    // Each refusal is an answer here, not a failure: the file then keeps what it has.
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // The group stays the user's own.
     }
-    static_cast<void>(::fchmod(fd, old.st_mode & 07777));
+    if (::fchmod(fd, old.st_mode & 07777) != 0) {
+        // The file stays private (0600).
+    }
 }
 
 // A name in the target's folder for an unnamed file, which needs one to be renamed.

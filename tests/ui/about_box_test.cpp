@@ -5,13 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <cstdlib>
 #include <QLabel>
 #include <QTest>
+#include <cstdlib>
 
 #include "ui/about/about_dialog.h"
 #include "ui/about/owner_centre.h"
 #include "ui/main_window/main_window.h"
+#include "ui/modal.h"
 #include "ui_test_support.h"
 
 namespace nickbridge::testing {
@@ -31,11 +32,12 @@ TEST(ClientPositionCentredOn, TheFramedDialogIsCentredOnTheOwnerFrame) {
 
 class HelpAbout : public InTempCurrentFolder {
 protected:
-    HelpAbout() : previous_(ui::setAboutRunner([this](ui::AboutDialog& d) { run(d); })) {}
-    ~HelpAbout() override { ui::setAboutRunner(std::move(previous_)); }
+    HelpAbout() : previous_(ui::setModalSink([this](QDialog& d) { run(d); })) {}
+    ~HelpAbout() override { ui::setModalSink(std::move(previous_)); }
 
-    void run(ui::AboutDialog& dialog) {
+    void run(QDialog& dialog) {
         ++showings_;
+        EXPECT_NE(qobject_cast<ui::AboutDialog*>(&dialog), nullptr);
         EXPECT_EQ(dialog.parentWidget(), &window_);
         EXPECT_TRUE(dialog.isModal());
         auto* title = dialog.findChild<QLabel*>(QStringLiteral("lblTitle"));
@@ -50,7 +52,7 @@ protected:
     int showings_ = 0;
 
 private:
-    ui::AboutRunner previous_;
+    ui::ModalSink previous_;
 };
 
 // Every showing is a new dialog with its texts loaded afresh, centred on the window.
