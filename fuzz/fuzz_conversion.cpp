@@ -17,17 +17,13 @@
 #include "conversion/nickname_loader.h"
 #include "conversion/output_line.h"
 #include "conversion/record_conversion.h"
+#include "fuzz_check.h"
 
 namespace {
 
 using namespace nickbridge;
 
-// Names the failed check before the fuzzer saves the input.
-void require(bool holds, const char* what) {
-    if (holds) return;
-    std::fprintf(stderr, "check failed: %s\n", what);
-    std::abort();
-}
+using fuzzing::require;
 
 // What appendRecords must produce, counted from the raw lines: one record per non-note line,
 // and the bytes each line adds (an alias line its text after 6 characters plus "|", a note

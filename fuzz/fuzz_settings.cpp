@@ -13,17 +13,14 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz_check.h"
 #include "settings/settings_file.h"
 
 namespace {
 
 using namespace nickbridge;
 
-void require(bool holds, const char* what) {
-    if (holds) return;
-    std::fprintf(stderr, "check failed: %s\n", what);
-    std::abort();
-}
+using fuzzing::require;
 
 // The first fifteen lines, split here on their own: a line ends at CR LF, CR or LF, and text
 // after the last line end is a line.
