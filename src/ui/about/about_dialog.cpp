@@ -14,6 +14,7 @@
 #include "ui/about/about_texts.h"
 #include "ui/about/about_values.h"
 #include "ui/about/owner_centre.h"
+#include "ui/design_colours.h"
 #include "ui/message_box.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
@@ -21,7 +22,6 @@
 namespace nickbridge::ui {
 namespace {
 
-const QColor kTeal(0x00, 0x80, 0x80);
 const QColor kSiteCyan(0x80, 0xFF, 0xFF);
 const QColor kLineGrey(0x80, 0x80, 0x80);
 constexpr int kClientWidth = 5730;

@@ -12,20 +12,12 @@
 #include "choosers/drive_list.h"
 #include "choosers/folder_list.h"
 #include "ui/choosers/display_text.h"
+#include "ui/design_colours.h"
 #include "ui/message_box.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
 
 namespace nickbridge::ui {
-namespace {
-
-const QColor kTeal(0x00, 0x80, 0x80);
-const QColor kTextBoxGrey(0xE0, 0xE0, 0xE0);
-
-// Lists, boxes and buttons keep the system's colours instead of the teal they would inherit.
-void useSystemColours(QWidget* widget) { widget->setPalette(QApplication::palette(widget)); }
-
-}  // namespace
 
 ChooserDialog::ChooserDialog(QWidget* owner, const char* name, const QString& caption,
                              int widthTwips, int heightTwips)

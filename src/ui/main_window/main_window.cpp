@@ -18,10 +18,11 @@
 #include "ui/about/about_box.h"
 #include "ui/caption_fit.h"
 #include "ui/centre_on_screen.h"
+#include "ui/choosers/chooser_windows.h"
+#include "ui/design_colours.h"
 #include "ui/etched_frame.h"
 #include "ui/focus_ring.h"
 #include "ui/main_window/box_caption.h"
-#include "ui/choosers/chooser_windows.h"
 #include "ui/main_window/field_box.h"
 #include "ui/main_window/path_field.h"
 #include "ui/message_box.h"
@@ -31,8 +32,6 @@
 namespace nickbridge::ui {
 namespace {
 
-const QColor kTeal(0x00, 0x80, 0x80);
-const QColor kTextBoxGrey(0xE0, 0xE0, 0xE0);
 constexpr int kClientWidth = 6315;
 constexpr int kClientHeight = 3825;
 
@@ -64,9 +63,6 @@ const std::array<BoxDesign, 8> kBoxDesigns{{
 constexpr int kBoxSide = 255;
 constexpr int kLabelOffset = 240;
 constexpr int kLabelWidth = 1095;
-
-// Buttons and text boxes keep the system's colours instead of the teal they would inherit.
-void useSystemColours(QWidget* widget) { widget->setPalette(QApplication::palette(widget)); }
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const QString& title, QRect geometry) {
     auto* frame = new EtchedFrame(title, parent);
