@@ -33,10 +33,15 @@ std::optional<ConvertOutcome> load(const std::string& sourcePath, std::FILE* inp
     return ConvertOutcome::SourceUnreadable;
 }
 
-// Replacing the nickname file by its own conversion would lose it.
+// Replacing the nickname file by its own conversion would lose it, and standard output aimed at
+// it (`>> s.txt`, `1<> s.txt`) would add to it or write over it.
 bool outputIsSource(const std::string& sourcePath, const std::string& outputPath,
                     const StandardStreams& streams) {
-    if (streams.output != nullptr) return false;
+    if (streams.output != nullptr) {
+        return streams.input != nullptr
+                   ? platform::isSameRegularFile(streams.input, streams.output)
+                   : platform::isSameFile(streams.output, platform::nativePath(sourcePath));
+    }
     const auto output = platform::nativePath(outputPath);
     return streams.input != nullptr
                ? platform::isSameFile(streams.input, output)

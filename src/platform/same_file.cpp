@@ -52,6 +52,16 @@ bool isSameFile(std::FILE* open, const std::filesystem::path& path) {
     return fileIdentity(open, first) && fileIdentity(path, second) && sameIdentity(first, second);
 }
 
+bool isSameRegularFile(std::FILE* first, std::FILE* second) {
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(first)));
+    if (handle == INVALID_HANDLE_VALUE || GetFileType(handle) != FILE_TYPE_DISK) return false;
+    BY_HANDLE_FILE_INFORMATION firstInfo{};
+    BY_HANDLE_FILE_INFORMATION secondInfo{};
+    return fileIdentity(first, firstInfo) && fileIdentity(second, secondInfo) &&
+           sameIdentity(firstInfo, secondInfo) &&
+           (firstInfo.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 #else
 
 namespace {
@@ -74,6 +84,13 @@ bool isSameFile(std::FILE* open, const std::filesystem::path& path) {
     struct stat second {};
     return ::fstat(fileno(open), &first) == 0 && ::stat(path.c_str(), &second) == 0 &&
            sameIdentity(first, second);
+}
+
+bool isSameRegularFile(std::FILE* first, std::FILE* second) {
+    struct stat firstStatus {};
+    struct stat secondStatus {};
+    return ::fstat(fileno(first), &firstStatus) == 0 && S_ISREG(firstStatus.st_mode) &&
+           ::fstat(fileno(second), &secondStatus) == 0 && sameIdentity(firstStatus, secondStatus);
 }
 
 #endif

@@ -294,7 +294,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "Cannot write the output file \"./kim.txt\": it is the nickname file itself\n"},
         StreamCase{"OutputIsTheFileOnStandardInput", "exec {prog} - kim.txt <kim.txt >stdout.txt",
                    1, "",
-                   "Cannot write the output file \"kim.txt\": it is the nickname file itself\n"}),
+                   "Cannot write the output file \"kim.txt\": it is the nickname file itself\n"},
+        // Standard output aimed at the source would add to it or write over it.
+        StreamCase{"StandardOutputAppendsToTheSource", "exec {prog} kim.txt - >>kim.txt", 1, "",
+                   "Cannot write the output file \"-\": it is the nickname file itself\n"},
+        StreamCase{"StandardOutputWritesOverTheSource", "exec {prog} kim.txt - 1<>kim.txt", 1, "",
+                   "Cannot write the output file \"-\": it is the nickname file itself\n"},
+        StreamCase{"StandardOutputIsTheFileOnStandardInput", "exec {prog} - - <kim.txt 1<>kim.txt",
+                   1, "", "Cannot write the output file \"-\": it is the nickname file itself\n"}),
     caseLabel<StreamCase>);
 
 TEST_F(ConvertToolTest, StandardInputConvertsIntoAFile) {
