@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include "messages.h"
 #include "platform/file_access.h"
 
 namespace nickbridge {
@@ -21,6 +22,9 @@ std::string_view textAfter(std::string_view line, std::size_t prefixLength) {
 }
 
 LoadResult unreadable(int error) {
+    if (error == platform::kChangedWhileRead) {
+        return {LoadStatus::Unreadable, std::string(messages::kSourceChanged)};
+    }
     return {LoadStatus::Unreadable, platform::systemErrorText(error)};
 }
 

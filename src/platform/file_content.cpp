@@ -4,82 +4,87 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
-#include <algorithm>
-#include <cerrno>
-
-#ifndef _WIN32
+#if defined(__linux__)
 #include <sys/mman.h>
 #endif
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <utility>
 
 namespace nickbridge::platform {
 namespace {
 
-// The length of a regular file, or 0 for anything else (a pipe or device has no length).
-std::size_t regularFileSize(std::FILE* file) {
+// How many bytes are left to read from `file`: known only for a regular file whose length and
+// position we can tell (a pipe or device has neither; /proc files claim no length).
+std::optional<std::size_t> bytesLeft(std::FILE* file) {
 #ifdef _WIN32
     struct _stat64 status {};
-    if (_fstat64(_fileno(file), &status) != 0 || (status.st_mode & _S_IFREG) == 0) return 0;
+    if (_fstat64(_fileno(file), &status) != 0 || (status.st_mode & _S_IFREG) == 0) {
+        return std::nullopt;
+    }
+    const auto position = _ftelli64(file);
 #else
     struct stat status {};
-    if (::fstat(::fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) return 0;
+    if (::fstat(::fileno(file), &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    const auto position = ::ftello(file);
 #endif
-    return static_cast<std::size_t>(status.st_size);
+    if (status.st_size <= 0 || position < 0 || position > status.st_size) return std::nullopt;
+    return static_cast<std::size_t>(status.st_size - position);
+}
+
+// A large block comes fresh from the kernel, and taking its pages in one fault at a time as the
+// read fills them would cost more than the read itself: ask for huge pages where the system
+// gives them, and for the whole block at once.
+void prepareLargeBlock(char* block, std::size_t size) {
+#if defined(__linux__)
+    constexpr std::uintptr_t kHugePage = std::uintptr_t{1} << 21;
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
+    const std::uintptr_t end = (start + size) & ~(kHugePage - 1);
+    if (end <= first) return;
+    void* const aligned = reinterpret_cast<void*>(first);
+    // Both are advice: a system without them reads as fast as before, only with more faults.
+    static_cast<void>(::madvise(aligned, end - first, MADV_HUGEPAGE));
+#ifdef MADV_POPULATE_WRITE
+    static_cast<void>(::madvise(aligned, end - first, MADV_POPULATE_WRITE));
+#endif
+#else
+    static_cast<void>(block);
+    static_cast<void>(size);
+#endif
 }
 
 }  // namespace
 
-FileContent::~FileContent() {
-#ifndef _WIN32
-    if (mapped_ != nullptr) ::munmap(mapped_, mappedSize_);
-#endif
-}
-
-std::string_view FileContent::bytes() const {
-    if (mapped_ != nullptr) return {static_cast<const char*>(mapped_), mappedSize_};
-    return read_;
+void FileContent::grow(std::size_t capacity) {
+    // Unlike a string's resize, new char[] leaves the bytes unwritten: the read writes them once.
+    std::unique_ptr<char[]> grown(new char[capacity]);
+    prepareLargeBlock(grown.get(), capacity);
+    if (size_ > 0) std::memcpy(grown.get(), block_.get(), size_);
+    block_ = std::move(grown);
+    capacity_ = capacity;
 }
 
 int FileContent::load(std::FILE* file, std::string_view head) {
-    return map(file, head) ? 0 : read(file, head);
-}
-
-bool FileContent::map(std::FILE* file, std::string_view head) {
-#ifdef _WIN32
-    (void)file;
-    (void)head;
-    return false;
-#else
-    const std::size_t size = regularFileSize(file);
-    // Only a file read from its start: standard input may come in part way through one.
-    const long position = std::ftell(file);
-    if (size < head.size() || size == 0 || position < 0 ||
-        static_cast<std::size_t>(position) != head.size()) {
-        return false;
-    }
-    void* const mapped = ::mmap(nullptr, size, PROT_READ, MAP_PRIVATE, ::fileno(file), 0);
-    if (mapped == MAP_FAILED) return false;
-    ::madvise(mapped, size, MADV_SEQUENTIAL);
-    mapped_ = mapped;
-    mappedSize_ = size;
-    return true;
-#endif
-}
-
-int FileContent::read(std::FILE* file, std::string_view head) {
     constexpr std::size_t kFirstRead = std::size_t{1} << 16;
-    read_.assign(head);
-    std::size_t have = read_.size();
-    // One more byte than the file's length, so the end shows in the first read.
-    std::size_t wanted = std::max(regularFileSize(file) + 1, have + kFirstRead);
+    const std::optional<std::size_t> expected = bytesLeft(file);
+    // One more byte than the file's length, so a file that grew shows in the first read.
+    grow(head.size() + (expected ? *expected + 1 : kFirstRead));
+    std::memcpy(block_.get(), head.data(), head.size());
+    size_ = head.size();
+    if (beforeReadForTests != nullptr) beforeReadForTests(file);
     errno = 0;
     while (true) {
-        read_.resize(wanted);
-        have += std::fread(read_.data() + have, 1, wanted - have, file);
-        if (have < wanted) break;
-        wanted *= 2;
+        size_ += std::fread(block_.get() + size_, 1, capacity_ - size_, file);
+        if (size_ < capacity_) break;
+        grow(capacity_ * 2);
     }
-    read_.resize(have);
     if (std::ferror(file)) return errno != 0 ? errno : EIO;
+    if (expected && size_ != head.size() + *expected) return kChangedWhileRead;
     return 0;
 }
 

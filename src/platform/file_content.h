@@ -2,35 +2,43 @@
 #pragma once
 
 #include <cstdio>
-#include <string>
+#include <memory>
 #include <string_view>
 
 namespace nickbridge::platform {
 
-// The whole of an open file as one block of bytes, for reading. A regular file read from its
-// start is mapped into memory: no copy, and a fraction of the page faults that memory of our own
-// costs. Anything else (a pipe, standard input, a device; every file on Windows) is read into
-// memory, in one read sized from the file's length where it has one.
+// The whole of an open file as one block of bytes of our own, for reading. A regular file is
+// read in one read sized from its length; anything else (a pipe, standard input, a device) in
+// reads that grow the block as it comes. The file is never mapped: another program that
+// shortens it while we read it could then end ours.
 class FileContent {
 public:
     FileContent() = default;
     FileContent(const FileContent&) = delete;
     FileContent& operator=(const FileContent&) = delete;
-    ~FileContent();
 
     // Takes the content of `file`, of which `head` was already read. Returns 0 or the errno of
-    // the failure; throws std::bad_alloc when memory runs out.
+    // the failure (kChangedWhileRead when a regular file's length changed during the read);
+    // throws std::bad_alloc when memory runs out.
     int load(std::FILE* file, std::string_view head);
 
-    std::string_view bytes() const;
+    std::string_view bytes() const { return {block_.get(), size_}; }
+
+    // Where a test acts as another program changing the file: called once the file's length is
+    // known, just before its content is read. Never set by the program itself.
+    static inline void (*beforeReadForTests)(std::FILE* file) = nullptr;
 
 private:
-    bool map(std::FILE* file, std::string_view head);
-    int read(std::FILE* file, std::string_view head);
+    // Makes the block hold `capacity` bytes, keeping what it holds.
+    void grow(std::size_t capacity);
 
-    void* mapped_ = nullptr;
-    std::size_t mappedSize_ = 0;
-    std::string read_;
+    std::unique_ptr<char[]> block_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
 };
+
+// What load returns when the file was shortened or lengthened while it was read: what we hold is
+// then no copy the file ever had.
+inline constexpr int kChangedWhileRead = -1;
 
 }  // namespace nickbridge::platform

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <iterator>
 #include <string>
@@ -11,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/file_content.h"
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
 #include "test_support.h"
@@ -133,6 +136,36 @@ TEST_F(ConvertCommandTest, UnreadableSourceLeavesOutputAlone) {
     EXPECT_TRUE(records.empty());
     EXPECT_EQ(testing::readBytes(output), "old\r\n");
 }
+
+#ifndef _WIN32
+// What the other program does to the nickname file between the moment its length is taken and
+// the read: a new length for it.
+std::filesystem::path changedSource;
+std::uintmax_t changedLength = 0;
+
+void changeSourceBeforeRead(std::FILE*) { fs::resize_file(changedSource, changedLength); }
+
+// Another program (a sync tool, an editor) shortens or lengthens the nickname file while it is
+// read: the command says so instead of converting what was never a copy of the file, and the
+// old output stays.
+TEST_F(ConvertCommandTest, ASourceChangedWhileReadIsReportedAndTheOldOutputStays) {
+    // Far larger than what the first read of a stream takes in at once.
+    testing::writeBytes(source, test::repeat(testing::readBytes(kData / "nicknames.txt"), 1000));
+    const std::uintmax_t length = fs::file_size(source);
+    testing::writeBytes(output, "old\r\n");
+    changedSource = source;
+    platform::FileContent::beforeReadForTests = &changeSourceBeforeRead;
+    for (const std::uintmax_t newLength : {std::uintmax_t{10}, length / 2, length + 100}) {
+        SCOPED_TRACE(newLength);
+        changedLength = newLength;
+        EXPECT_EQ(run(source, output), ConvertOutcome::SourceUnreadable);
+        EXPECT_EQ(report.events, Events{"problem: Cannot read the nickname file \"" + source +
+                                        "\": the file changed while it was read"});
+        EXPECT_EQ(testing::readBytes(output), "old\r\n");
+    }
+    platform::FileContent::beforeReadForTests = nullptr;
+}
+#endif
 
 TEST_F(ConvertCommandTest, UnwritableOutputGivesNoCompletion) {
     testing::writeBytes(source, "alias kim kim@work\r\n");
