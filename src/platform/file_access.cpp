@@ -51,6 +51,20 @@ std::FILE* rewriteExistingFile(const std::filesystem::path& path) {
 
 bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && _commit(_fileno(file)) == 0; }
 
+int reserveFileSpace(std::FILE* file, std::uint64_t size) {
+    // Windows gives a file its clusters as it grows, so growing it reserves them; a file already
+    // that long has them.
+    const auto length = _filelengthi64(_fileno(file));
+    if (length < 0) return errno;
+    if (static_cast<std::uint64_t>(length) >= size) return 0;
+    return setFileSize(file, size);
+}
+
+int setFileSize(std::FILE* file, std::uint64_t size) {
+    if (std::fflush(file) != 0) return errno;
+    return _chsize_s(_fileno(file), static_cast<__int64>(size));
+}
+
 #else
 
 std::filesystem::path nativePath(const std::string& path) { return std::filesystem::path(path); }
@@ -75,6 +89,16 @@ std::FILE* rewriteExistingFile(const std::filesystem::path& path) {
 }
 
 bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0; }
+
+int reserveFileSpace(std::FILE* file, std::uint64_t size) {
+    if (size == 0) return 0;
+    return ::posix_fallocate(::fileno(file), 0, static_cast<off_t>(size));
+}
+
+int setFileSize(std::FILE* file, std::uint64_t size) {
+    if (std::fflush(file) != 0) return errno;
+    return ::ftruncate(::fileno(file), static_cast<off_t>(size)) == 0 ? 0 : errno;
+}
 
 #endif
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -24,6 +25,13 @@ std::FILE* rewriteExistingFile(const std::filesystem::path& path);
 
 // Pushes what was written through to the disk; false (errno set) when that failed.
 bool flushToDisk(std::FILE* file);
+
+// Makes room on the disk for the file's first `size` bytes, so that writing them cannot run out
+// of space; what the file holds stays. 0 or the errno of the failure.
+int reserveFileSpace(std::FILE* file, std::uint64_t size);
+
+// Cuts the file to `size` bytes (or lengthens it with zeros). 0 or the errno of the failure.
+int setFileSize(std::FILE* file, std::uint64_t size);
 
 // The system's text for an errno value.
 std::string systemErrorText(int error);

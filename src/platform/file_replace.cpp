@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/file_access.h"
+#include "platform/in_place_rewrite.h"
 #include "platform/read_only.h"
 #include "platform/replacement_file.h"
 
@@ -15,13 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The errno of the first failure, 0 when the content was written and pushed out of the stream
-// (and through to the disk when `toDisk`).
-int writeContent(std::FILE* file, const ContentWriter& write, bool toDisk) {
+// The errno of the first failure, 0 when the content was written and pushed out of the stream.
+int writeContent(std::FILE* file, const ContentWriter& write) {
     errno = 0;
-    if (!write(file) || (toDisk ? !flushToDisk(file) : std::fflush(file) != 0)) {
-        return errno != 0 ? errno : EIO;
-    }
+    if (!write(file) || std::fflush(file) != 0) return errno != 0 ? errno : EIO;
     return 0;
 }
 
@@ -41,13 +39,12 @@ fs::path linkTarget(fs::path path) {
 // The folder answers who may create files in it, not who may change this one.
 bool folderRefusesNewFiles(int error) { return error == EACCES || error == EPERM; }
 
-// Without a file of its own beside the target: a device or pipe, which cannot be renamed over,
-// or a file in a folder that takes no new file. The old content is gone once this starts.
-std::optional<std::string> writeInPlace(const fs::path& target, const ContentWriter& write,
-                                        bool toDisk) {
+// A device or pipe, which cannot be renamed over and keeps no content to lose, is written
+// directly.
+std::optional<std::string> writeToDevice(const fs::path& target, const ContentWriter& write) {
     std::FILE* file = rewriteExistingFile(target);
     if (file == nullptr) return systemErrorText(errno);
-    int error = writeContent(file, write, toDisk);
+    int error = writeContent(file, write);
     if (std::fclose(file) != 0 && error == 0) error = errno != 0 ? errno : EIO;
     if (error != 0) return systemErrorText(error);
     return std::nullopt;
@@ -67,16 +64,16 @@ std::optional<std::string> replaceFile(const std::string& path, const ContentWri
     if (exists) {
         if (isReadOnlyFile(target)) return "the file is read-only";
         if (const int refusal = writeRefusal(target)) return systemErrorText(refusal);
-        if (!fs::is_regular_file(old)) return writeInPlace(target, write, false);
+        if (!fs::is_regular_file(old)) return writeToDevice(target, write);
     }
 
     const auto replacement = ReplacementFile::create(target);
     if (!replacement) {
         const int error = errno;
-        if (exists && folderRefusesNewFiles(error)) return writeInPlace(target, write, true);
+        if (exists && folderRefusesNewFiles(error)) return rewriteInPlace(target, write);
         return systemErrorText(error);
     }
-    if (const int error = writeContent(replacement->stream(), write, false)) {
+    if (const int error = writeContent(replacement->stream(), write)) {
         return systemErrorText(error);
     }
     return replacement->commit();

@@ -20,8 +20,9 @@ using ContentWriter = std::function<bool(std::FILE*)>;
 //   whoever runs us, root included. A folder is left alone.
 // - Through a symbolic link the file it points at is replaced; the link stays a link. A loop of
 //   links is reported as the system reports it.
-// - A device or pipe (/dev/null, /dev/full) can't be renamed over and is written directly; so is
-//   a file the user may write in a folder that takes no new file.
+// - A device or pipe (/dev/null, /dev/full) can't be renamed over and is written directly.
+// - A file the user may write in a folder that takes no new file is rewritten in place, with its
+//   space reserved first and its old content put back should a write fail (see rewriteInPlace).
 // - An existing file's permissions, owner and group carry over (owner and group where allowed).
 // Returns why it failed, in the system's words, or nothing on success; no temporary file stays.
 std::optional<std::string> replaceFile(const std::string& path, const ContentWriter& write);

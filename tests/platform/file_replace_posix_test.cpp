@@ -122,6 +122,46 @@ TEST(ReplaceFilePermissions, APrivateFileStaysPrivateWhileWrittenAndKeepsItsOwne
     EXPECT_NE(after.st_ino, before.st_ino) << "replaced, not written in place";
 }
 
+// In a folder that takes no new file the file is rewritten in place. A write that fails (a full
+// disk) at any point leaves the old content as it was; one that works leaves exactly the new
+// content, shorter or longer than the old.
+TEST(ReplaceFileInPlace, AFailedWriteLeavesTheOldContentAndAGoodOneExactlyTheNew) {
+    TempFolder temp;
+    const fs::path folder = temp.path() / "shared";
+    fs::create_directory(folder);
+    const fs::path file = folder / "converted.txt";
+    if (::geteuid() != 0) GTEST_SKIP() << "handing a file to another user needs root";
+    const std::string old(std::size_t{1} << 20, 'o');
+    writeBytes(file, old);
+    ASSERT_EQ(::chown(file.c_str(), testing::nobody().uid, testing::nobody().gid), 0);
+    fs::permissions(folder, fs::perms(0755));
+
+    const auto result = testing::runAsNobody([&] {
+        std::string seen;
+        for (const std::size_t writtenBeforeFailure : {std::size_t{0}, std::size_t{2} << 20}) {
+            const auto failure = replaceFile(file.string(), [&](std::FILE* stream) {
+                const std::string piece(writtenBeforeFailure, 'n');
+                std::fwrite(piece.data(), 1, piece.size(), stream);
+                errno = ENOSPC;
+                return false;
+            });
+            seen +=
+                failure.value_or("replaced") + (readBytes(file) == old ? ", kept; " : ", cut; ");
+        }
+        for (const std::string& content : {std::string("new\r\n"), std::string(3u << 20, 'n')}) {
+            const auto failure = replaceFileContents(file.string(), content);
+            seen += failure.value_or("replaced") +
+                    (readBytes(file) == content ? ", new; " : ", not new; ");
+        }
+        return seen + (namesIn(folder) == std::vector<std::string>{"converted.txt"} ? "alone"
+                                                                                    : "not alone");
+    });
+    if (!result) GTEST_SKIP() << "becoming another user needs root";
+
+    const std::string full = systemErrorText(ENOSPC);
+    EXPECT_EQ(*result, full + ", kept; " + full + ", kept; replaced, new; replaced, new; alone");
+}
+
 class ReplaceFileLongName : public ::testing::TestWithParam<std::size_t> {};
 
 // The file being written needs a name no longer than the target's own.
