@@ -8,6 +8,7 @@
 
 #include "platform/file_access.h"
 #include "platform/file_replace.h"
+#include "platform/planted_link.h"
 #include "platform/read_only.h"
 #include "settings/settings_lines.h"
 
@@ -38,7 +39,7 @@ SettingsFile::SettingsFile(std::string path) : path_(std::move(path)) {}
 void SettingsFile::appendDefaultBlock() const {
     // Root could append to a read-only file; the user made it read-only to keep it as it is.
     const auto file = platform::nativePath(path_);
-    if (platform::isReadOnlyFile(file)) {
+    if (platform::isReadOnlyFile(file) || platform::isPlantedLink(file)) {
         return;
     }
     std::ofstream out(file, std::ios::binary | std::ios::app);
@@ -83,7 +84,12 @@ std::optional<std::string> settingsText(const SettingsValues& values) {
 }
 
 RestoredValues SettingsFile::read() const {
-    std::ifstream in(platform::nativePath(path_), std::ios::binary);
+    const auto file = platform::nativePath(path_);
+    // Values from a file someone else chose are not ours to restore.
+    if (platform::isPlantedLink(file)) {
+        return {};
+    }
+    std::ifstream in(file, std::ios::binary);
     if (!in) {
         return {};
     }
@@ -94,6 +100,9 @@ SaveResult SettingsFile::save(const SettingsValues& values) const {
     const std::optional<std::string> text = settingsText(values);
     if (!text) {
         return {false, "a value holds a line break"};
+    }
+    if (platform::isPlantedLink(platform::nativePath(path_))) {
+        return {false, std::string(kPlantedLinkReason)};
     }
     if (auto failure = platform::replaceFileContents(path_, *text)) {
         return {false, std::move(*failure)};

@@ -5,12 +5,18 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "conversion/field_selection.h"
 
 namespace nickbridge {
 
 inline constexpr const char* kSettingsFileName = "nbr.ini";
+
+// Why a save leaves alone a link named nbr.ini that another user placed where others may write.
+inline constexpr std::string_view kPlantedLinkReason =
+    "it is a symbolic link that another user placed in a folder others may write to; the file it "
+    "points at is left untouched";
 
 // Everything saveall writes, in the fifteen lines' order.
 struct SettingsValues {
@@ -57,6 +63,10 @@ std::optional<std::string> settingsText(const SettingsValues& values);
 class SettingsFile {
 public:
     explicit SettingsFile(std::string path = kSettingsFileName);
+
+    // A symbolic link named nbr.ini that another user placed in a folder others may write to is
+    // never followed: the start appends nothing through it, a restore reads nothing through it
+    // and a save fails with kPlantedLinkReason.
 
     // Appends the 37-line default block (2 empty lines, 5 "c", 30 "1"); failures are ignored.
     void appendDefaultBlock() const;

@@ -11,6 +11,12 @@
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
+#ifndef _WIN32
+#include <unistd.h>
+
+#include "support/other_user.h"
+#endif
+
 namespace nickbridge {
 namespace {
 
@@ -295,6 +301,64 @@ TEST_F(SettingsFileTest, AFolderInTheFilesPlaceReadsAsMissingValuesAndIsNotRepla
     EXPECT_FALSE(settings.save(sampleValues()).ok);
     EXPECT_TRUE(fs::is_directory(path));
 }
+
+#ifndef _WIN32
+struct LinkCase {
+    const char* name;
+    fs::perms folderPermissions;
+    bool linkOfAnotherUser;
+    bool followed;
+};
+
+class SettingsLinks : public ::testing::TestWithParam<LinkCase> {};
+
+// A link named nbr.ini that another user placed where others may write (sticky or not) could
+// aim the start's default block and the close's save at any file of ours: it is never followed.
+// A link of our own, or one in a folder only its owner writes, still is.
+TEST_P(SettingsLinks, ALinkAnotherUserPlacedWhereOthersMayWriteIsNeverFollowed) {
+    const LinkCase& test = GetParam();
+    TempFolder temp;
+    const fs::path target = temp.path() / "private.txt";
+    const std::string privateText = "line 1\r\nline 2\r\nline 3\r\n";
+    writeBytes(target, privateText);
+    const fs::path shared = temp.path() / "shared";
+    fs::create_directory(shared);
+    const fs::path link = shared / kSettingsFileName;
+    fs::create_symlink(target, link);
+    if (test.linkOfAnotherUser) {
+        if (::geteuid() != 0) GTEST_SKIP() << "giving a link to another user needs root";
+        ASSERT_EQ(::lchown(link.c_str(), testing::nobody().uid, testing::nobody().gid), 0);
+    }
+    fs::permissions(shared, test.folderPermissions);
+    const SettingsFile settings(link.string());
+
+    settings.appendDefaultBlock();
+    const RestoredValues restored = settings.read();
+    const SaveResult saved = settings.save(sampleValues());
+
+    EXPECT_TRUE(fs::is_symlink(link));
+    if (test.followed) {
+        EXPECT_TRUE(saved.ok) << saved.reason;
+        EXPECT_EQ(restored.sourcePath, "line 1");
+        EXPECT_EQ(countCrLf(readBytes(target)), 15u);
+    } else {
+        EXPECT_FALSE(saved.ok);
+        EXPECT_EQ(saved.reason, kPlantedLinkReason);
+        expectRestored(restored, {});
+        EXPECT_EQ(readBytes(target), privateText);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, SettingsLinks,
+    ::testing::Values(
+        LinkCase{"AnotherUsersInAFolderAnyoneMayWrite", fs::perms(0777), true, false},
+        LinkCase{"AnotherUsersInAStickyFolder", fs::perms(01777), true, false},
+        LinkCase{"AnotherUsersInAFolderItsGroupMayWrite", fs::perms(0775), true, false},
+        LinkCase{"OwnInAFolderAnyoneMayWrite", fs::perms(0777), false, true},
+        LinkCase{"AnotherUsersInAFolderOnlyItsOwnerMayWrite", fs::perms(0755), true, true}),
+    [](const auto& test) { return test.param.name; });
+#endif
 
 TEST_F(SettingsFileTest, ReadNeverCreatesTheFile) {
     expectRestored(settings.read(), {});
