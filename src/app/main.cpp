@@ -8,7 +8,8 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     nickbridge::app::holdTerminationSignals();
     nickbridge::ui::MainWindow window;
-    nickbridge::app::closeOnTerminationSignals(window);
+    nickbridge::app::closeOnTerminationSignals(window,
+                                               [&window] { return window.closeForTermination(); });
     window.show();
     return QApplication::exec();
 }

@@ -6,9 +6,9 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
-#include <QWidget>
 #include <cerrno>
 #include <csignal>
+#include <utility>
 
 namespace nickbridge::app {
 
@@ -42,18 +42,18 @@ void holdTerminationSignals() {
     }
 }
 
-void closeOnTerminationSignals(QWidget& window) {
+void closeOnTerminationSignals(QObject& owner, std::function<bool()> closeWindow) {
     if (wakeUp[0] < 0) return;
-    auto* notifier = new QSocketNotifier(wakeUp[0], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window, notifier] {
-        char drained = 0;
-        while (::read(wakeUp[0], &drained, 1) > 0) {
-        }
-        // A second signal while the close handler shows a message must not close twice.
-        notifier->setEnabled(false);
-        window.close();
-        QCoreApplication::exit(0);
-    });
+    auto* notifier = new QSocketNotifier(wakeUp[0], QSocketNotifier::Read, &owner);
+    QObject::connect(notifier, &QSocketNotifier::activated, &owner,
+                     [notifier, closeWindow = std::move(closeWindow)] {
+                         char drained = 0;
+                         while (::read(wakeUp[0], &drained, 1) > 0) {
+                         }
+                         // A second signal while the window closes must not close it twice.
+                         notifier->setEnabled(false);
+                         QCoreApplication::exit(closeWindow() ? 0 : 1);
+                     });
 }
 
 }  // namespace nickbridge::app

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <exception>
+#include <iostream>
 #include <optional>
 #include <utility>
 
@@ -250,7 +251,20 @@ void MainWindow::saveall() {
     const SettingsValues values{sourcePath(), outputPath(), firstFile,   firstDir,
                                 firstDrive,   secondDir,    secondDrive, fieldSelection()};
     const SaveResult result = SettingsFile().save(values);
-    if (!result.ok) showMessage(this, cannotSaveSettings(result.reason));
+    lastSaveFailed_ = !result.ok;
+    if (result.ok) return;
+    if (saveFailuresToStandardError_) {
+        std::cerr << cannotSaveSettings(result.reason) << '\n' << std::flush;
+    } else {
+        showMessage(this, cannotSaveSettings(result.reason));
+    }
+}
+
+bool MainWindow::closeForTermination() {
+    saveFailuresToStandardError_ = true;
+    lastSaveFailed_ = false;
+    close();
+    return !lastSaveFailed_;
 }
 
 void MainWindow::restoreall() {

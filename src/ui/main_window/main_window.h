@@ -44,6 +44,10 @@ public:
 
     // Writes nbr.ini from the window state; a failure is shown, never thrown.
     void saveall();
+    // Closes the window because the program was told to end (SIGTERM, SIGHUP): nobody may be
+    // there to answer a message box, so a failed save goes to standard error instead. False when
+    // the save failed.
+    bool closeForTermination();
     // Applies what nbr.ini holds; whatever cannot be read keeps its current value.
     void restoreall();
 
@@ -65,6 +69,8 @@ private:
     void saveOnClose();
 
     std::unique_ptr<ChooserSeam> choosers_;
+    bool saveFailuresToStandardError_ = false;
+    bool lastSaveFailed_ = false;
     PathField* sourcePathField_ = nullptr;
     PathField* outputPathField_ = nullptr;
     QPushButton* browseSourceButton_ = nullptr;
