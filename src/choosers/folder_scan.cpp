@@ -94,11 +94,11 @@ FolderScanner::Batch::~Batch() {
 
 Listing FolderScanner::listing(const std::string& folder) {
     if (deferringBatches_ == 0) return Listing(*this, folder, scan(folder));
+    // Opening the folder, without reading it through, tells a folder we may not list (mode 000)
+    // from one we may: a list must not take a folder it would then show empty.
     std::error_code error;
-    if (!std::filesystem::is_directory(platform::nativePath(folder), error)) {
-        if (!error) error = std::make_error_code(std::errc::not_a_directory);
-        throw cannotOpenFolder(folder, error.message());
-    }
+    const std::filesystem::directory_iterator opened(platform::nativePath(folder), error);
+    if (error) throw cannotOpenFolder(folder, error.message());
     return Listing(*this, folder);
 }
 

@@ -57,7 +57,7 @@ public:
     };
 
     // The listing a list takes on an assignment. Throws ListRefusal when the folder cannot be
-    // listed (missing, not a folder, no access; only the first two while reading is deferred).
+    // listed (missing, not a folder, no access), also while reading is deferred.
     Listing listing(const std::string& folder);
 
     // Throws ListRefusal when the folder cannot be listed (missing, not a folder, no access).

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -15,6 +16,10 @@
 #include "choosers/wildcard.h"
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
+
+#ifndef _WIN32
+#include "support/other_user.h"
+#endif
 
 namespace nickbridge::choosers {
 namespace {
@@ -165,6 +170,42 @@ TEST_F(ChooserLists, WhileHiddenAFolderIsCheckedAtOnceButReadWhenLookedAt) {
     testing::writeBytes(folder_.path() / "late.txt", "");
     EXPECT_THAT(list.names(), ElementsAre("late.txt"));
 }
+
+#ifndef _WIN32
+// A folder the user may not read (mode 000) is refused like a missing one, whether the lists
+// read at once or, while hidden, when first looked at: no list takes it to show it empty.
+TEST_F(ChooserLists, AFolderTheUserMayNotReadIsRefusedAndEveryListStaysWhereItWas) {
+    const std::filesystem::path locked = folder_.path() / "locked";
+    std::filesystem::create_directory(locked);
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    const auto result = testing::runAsNobody([&] {
+        std::string seen;
+        for (const auto reading :
+             {FolderScanner::Reading::Now, FolderScanner::Reading::WhenLookedAt}) {
+            FolderList folders(drives_, scanner_, at("mail"));
+            FileList files(drives_, scanner_, at("mail"));
+            FolderScanner::Batch batch(scanner_, reading);
+            for (const auto& assign :
+                 {std::function<void()>([&] { folders.setPath(at("locked")); }),
+                  std::function<void()>([&] { files.setPath(at("locked")); })}) {
+                try {
+                    assign();
+                    seen += "taken ";
+                } catch (const ListRefusal&) {
+                    seen += "refused ";
+                }
+            }
+            seen += folders.path() == at("mail") && files.path() == at("mail") &&
+                            folders.rowCount() == folders.openRow() + 2  // "old" still listed
+                        ? "stayed; "
+                        : "moved; ";
+        }
+        return seen;
+    });
+    if (!result) GTEST_SKIP() << "becoming another user needs root";
+    EXPECT_EQ(*result, "refused refused stayed; refused refused stayed; ");
+}
+#endif
 
 TEST(Wildcard, MatchesLikeTheFileListsPattern) {
     struct Case {
