@@ -40,15 +40,6 @@ pid_t startProgram(const std::filesystem::path& folder) {
     return child;
 }
 
-// The program appends its default block before it builds the window, after it holds the signals.
-bool waitForStart(const std::filesystem::path& settings) {
-    for (auto waited = 0ms; waited < 30s; waited += 50ms) {
-        if (readBytes(settings).size() > std::string(kSavedSettings).size()) return true;
-        std::this_thread::sleep_for(50ms);
-    }
-    return false;
-}
-
 // The wait status, or nothing when the program did not end in time (it is then killed).
 std::optional<int> waitForEnd(pid_t child) {
     for (auto waited = 0ms; waited < 30s; waited += 50ms) {
@@ -81,22 +72,28 @@ bool waitForSignalWatch(pid_t child) {
     return false;
 }
 
+// Starts the program in `folder`, sends it `signal` once it watches for it and gives its wait
+// status; nothing when it never started or did not end in time.
+std::optional<int> endBySignal(const std::filesystem::path& folder, int signal) {
+    const pid_t child = startProgram(folder);
+    if (child <= 0) return std::nullopt;
+    if (!waitForSignalWatch(child)) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        return std::nullopt;
+    }
+    ::kill(child, signal);
+    return waitForEnd(child);
+}
+
 class TerminationSignal : public ::testing::TestWithParam<int> {};
 
 TEST_P(TerminationSignal, SavesTheSettingsAndEndsNormally) {
     testing::TempFolder folder;
     const auto settings = folder.path() / "nbr.ini";
     testing::writeBytes(settings, kSavedSettings);
-    const pid_t child = startProgram(folder.path());
-    ASSERT_GT(child, 0);
-    if (!waitForStart(settings)) {
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
-        FAIL() << "the program never started";
-    }
-    ::kill(child, GetParam());
-    const std::optional<int> status = waitForEnd(child);
-    ASSERT_TRUE(status.has_value()) << "the program did not end";
+    const std::optional<int> status = endBySignal(folder.path(), GetParam());
+    ASSERT_TRUE(status.has_value()) << "the program did not start or did not end";
     EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << "wait status " << *status;
     EXPECT_EQ(readBytes(settings), kSavedSettings);
 }
@@ -111,16 +108,8 @@ INSTANTIATE_TEST_SUITE_P(Signals, TerminationSignal, ::testing::Values(SIGTERM, 
 TEST_P(TerminationSignal, AFailedSaveGoesToStandardErrorAndEndsWithStatusOne) {
     testing::TempFolder folder;
     std::filesystem::create_directory(folder.path() / "nbr.ini");
-    const pid_t child = startProgram(folder.path());
-    ASSERT_GT(child, 0);
-    if (!waitForSignalWatch(child)) {
-        ::kill(child, SIGKILL);
-        ::waitpid(child, nullptr, 0);
-        FAIL() << "the program never started";
-    }
-    ::kill(child, GetParam());
-    const std::optional<int> status = waitForEnd(child);
-    ASSERT_TRUE(status.has_value()) << "the program did not end";
+    const std::optional<int> status = endBySignal(folder.path(), GetParam());
+    ASSERT_TRUE(status.has_value()) << "the program did not start or did not end";
     EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 1) << "wait status " << *status;
     EXPECT_THAT(
         readBytes(folder.path() / "stderr.txt"),
