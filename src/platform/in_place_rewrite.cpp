@@ -4,6 +4,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <memory>
+#include <random>
+#include <system_error>
 #include <vector>
 
 #include "platform/file_access.h"
@@ -15,6 +17,24 @@ using Stream = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // The errno of the failure just seen, never 0.
 int lastError() { return errno != 0 ? errno : EIO; }
+
+// A file of our own in the system's temporary folder, gone once closed.
+std::FILE* temporaryFile() {
+#ifdef _WIN32
+    // The C library's tmpfile would use the root of the current drive, which users may not write.
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error) {
+        errno = error.value();
+        return nullptr;
+    }
+    std::random_device random;
+    // "T": kept in memory where it fits, "D": deleted when closed.
+    return _wfopen((folder / (L"nbr-" + std::to_wstring(random()))).c_str(), L"w+bTD");
+#else
+    return std::tmpfile();
+#endif
+}
 
 // Copies what is left of `from` to `to`; 0 or the errno of the failure.
 int copyRest(std::FILE* from, std::FILE* to) {
@@ -55,7 +75,7 @@ int writeOver(std::FILE* file, std::FILE* content, std::uint64_t length) {
 std::optional<std::string> rewriteInPlace(const std::filesystem::path& target,
                                           const ContentWriter& write) {
     errno = 0;
-    const Stream newContent(std::tmpfile(), &std::fclose);
+    const Stream newContent(temporaryFile(), &std::fclose);
     if (!newContent) return systemErrorText(lastError());
     errno = 0;
     if (!write(newContent.get())) return systemErrorText(lastError());
@@ -64,7 +84,7 @@ std::optional<std::string> rewriteInPlace(const std::filesystem::path& target,
 
     const Stream file(openFile(target, "r+b"), &std::fclose);
     if (!file) return systemErrorText(lastError());
-    const Stream oldContent(std::tmpfile(), &std::fclose);
+    const Stream oldContent(temporaryFile(), &std::fclose);
     if (!oldContent) return systemErrorText(lastError());
     if (const int error = copyRest(file.get(), oldContent.get())) return systemErrorText(error);
     const auto oldLength = rewoundLength(oldContent.get());
