@@ -61,8 +61,8 @@ void prepareLargeBlock(char* block, std::size_t size) {
 }  // namespace
 
 void FileContent::grow(std::size_t capacity) {
-    // Unlike a string's resize, new char[] leaves the bytes unwritten: the read writes them once.
-    std::unique_ptr<char[]> grown(new char[capacity]);
+    // Unlike a string's resize, this leaves the bytes unwritten: the read writes them once.
+    std::unique_ptr<char, ReleaseBlock> grown(static_cast<char*>(::operator new(capacity)));
     prepareLargeBlock(grown.get(), capacity);
     if (size_ > 0) std::memcpy(grown.get(), block_.get(), size_);
     block_ = std::move(grown);

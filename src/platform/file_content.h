@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 #include <string_view>
 
 namespace nickbridge::platform {
@@ -32,7 +33,11 @@ private:
     // Makes the block hold `capacity` bytes, keeping what it holds.
     void grow(std::size_t capacity);
 
-    std::unique_ptr<char[]> block_;
+    // Plain operator new, as a string's memory: what runs out of memory runs out here too.
+    struct ReleaseBlock {
+        void operator()(char* block) const { ::operator delete(block); }
+    };
+    std::unique_ptr<char, ReleaseBlock> block_;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
 };
