@@ -7,25 +7,41 @@
 namespace nickbridge::ui {
 namespace {
 
-void centre(QWidget& dialog, QMargins frame) {
-    const QWidget* owner = dialog.parentWidget();
-    if (owner == nullptr) return;
-    dialog.move(framePositionCentredOn(owner->window()->frameGeometry(), dialog.size(), frame));
+QPoint centredFramePosition(const QWidget& dialog, QMargins frame) {
+    return framePositionCentredOn(dialog.parentWidget()->window()->frameGeometry(), dialog.size(),
+                                  frame);
+}
+
+// Shown or not, a window places its frame where move() says, except one that already exists on
+// the screen but has never been framed: that one places its client area there.
+void moveFrameTo(QWidget& dialog, QPoint frameTopLeft, QMargins frame) {
+    const bool placesClientArea =
+        dialog.testAttribute(Qt::WA_WState_Created) && frameMargins(dialog).isNull();
+    dialog.move(placesClientArea ? frameTopLeft + QPoint(frame.left(), frame.top())
+                                 : frameTopLeft);
 }
 
 class CentreOnOwner final : public QObject {
 public:
-    explicit CentreOnOwner(QWidget& dialog) : QObject(&dialog), dialog_(dialog) { centreNow(); }
+    explicit CentreOnOwner(QWidget& dialog) : QObject(&dialog), dialog_(dialog) {
+        if (dialog.parentWidget() != nullptr) centreNow();
+    }
 
     bool eventFilter(QObject*, QEvent* event) override {
+        if (dialog_.parentWidget() == nullptr) return false;
         // Seen before the dialog's own show handler, which then leaves the place alone.
-        if (event->type() == QEvent::Show) centreNow();
-        if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
-            dialog_.isVisible()) {
+        if (event->type() == QEvent::Show) {
+            centreNow();
+            checkWhenFramed_ = true;
+        }
+        // The window manager may frame the dialog otherwise than guessed, or place it itself:
+        // once per showing, as soon as the frame is known, it is put right.
+        if (event->type() == QEvent::Move && checkWhenFramed_ && dialog_.isVisible()) {
             const QMargins own = frameMargins(dialog_);
-            if (!own.isNull() && own != used_) {
-                used_ = own;
-                centre(dialog_, own);
+            if (!own.isNull()) {
+                checkWhenFramed_ = false;
+                const QPoint wanted = centredFramePosition(dialog_, own);
+                if (dialog_.frameGeometry().topLeft() != wanted) moveFrameTo(dialog_, wanted, own);
             }
         }
         return false;
@@ -33,14 +49,14 @@ public:
 
 private:
     void centreNow() {
-        const QMargins own = frameMargins(dialog_);
-        const QWidget* owner = dialog_.parentWidget();
-        used_ = !own.isNull() || owner == nullptr ? own : frameMargins(*owner->window());
-        centre(dialog_, used_);
+        // Until it is framed, the dialog is taken to get the same decoration as its owner.
+        QMargins frame = frameMargins(dialog_);
+        if (frame.isNull()) frame = frameMargins(*dialog_.parentWidget()->window());
+        moveFrameTo(dialog_, centredFramePosition(dialog_, frame), frame);
     }
 
     QWidget& dialog_;
-    QMargins used_;
+    bool checkWhenFramed_ = false;
 };
 
 }  // namespace
