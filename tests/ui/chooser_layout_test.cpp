@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDialog>
+#include <QHelpEvent>
 #include <QIcon>
 #include <QStyledItemDelegate>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -115,6 +118,12 @@ TEST_F(ChooserLayout, ACutNameHasItsWholeNameAsItsTooltipAndANameThatFitsNone) {
                                                  row.name, 1, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         EXPECT_EQ(ui::ChooserItemDelegate::cutTextTip(*files, found[0]),
+                  row.cut ? row.name : QString());
+        // The mouse resting on the row asks for its tooltip.
+        const QPoint at = files->visualRect(found[0]).center();
+        QHelpEvent rest(QEvent::ToolTip, at, files->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(files->viewport(), &rest);
+        EXPECT_EQ(QToolTip::isVisible() && row.cut ? QToolTip::text() : QString(),
                   row.cut ? row.name : QString());
     }
     source->hide();
