@@ -129,6 +129,12 @@ ChooserListView* ChooserDialog::makeListView(const char* name, QRect geometry,
     return view;
 }
 
+ChooserListView* ChooserDialog::makeFolderView(QRect geometry) {
+    return makeListView("Dir1", geometry, QStringLiteral("Folders"),
+                        QStringLiteral("Enter or a double-click opens a folder. A single click "
+                                       "goes back to the current folder of the drive."));
+}
+
 void ChooserDialog::showDrives(QComboBox& box, const choosers::DriveList& list) {
     QStringList designations;
     for (const platform::Drive& drive : list.entries()) {

@@ -52,6 +52,7 @@ protected:
     QComboBox* makeDriveBox(QRect geometry);
     ChooserListView* makeListView(const char* name, QRect geometry, const QString& accessibleName,
                                   const QString& description);
+    ChooserListView* makeFolderView(QRect geometry);
 
     static void showDrives(QComboBox& box, const choosers::DriveList& list);
     static void showFolderSelection(QListView& view, const choosers::FolderList& list);

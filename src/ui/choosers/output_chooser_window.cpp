@@ -30,10 +30,7 @@ void OutputChooserWindow::buildControls() {
     // Created in tab order: drives, folders, folder box, its caption, Cancel, OK.
     driveBox_ = makeDriveBox(twipsRect(2880, 1920, 2175, 315));
 
-    folderView_ = makeListView(
-        "Dir1", twipsRect(120, 120, 4935, 1665), QStringLiteral("Folders"),
-        QStringLiteral("Enter or a double-click opens a folder. A single click goes back to the "
-                       "current folder of the drive."));
+    folderView_ = makeFolderView(twipsRect(120, 120, 4935, 1665));
     folderModel_ = new FolderListModel(chooser_.folderList(), this);
     folderView_->setModel(folderModel_);
 

@@ -28,10 +28,7 @@ SourceChooserWindow::SourceChooserWindow(const platform::Drives& drives,
 
 void SourceChooserWindow::buildControls() {
     // Created in tab order: folders, drives, files, OK, name box, its caption, Cancel.
-    folderView_ = makeListView(
-        "Dir1", twipsRect(3120, 120, 2415, 1890), QStringLiteral("Folders"),
-        QStringLiteral("Enter or a double-click opens a folder. A single click goes back to the "
-                       "current folder of the drive."));
+    folderView_ = makeFolderView(twipsRect(3120, 120, 2415, 1890));
     folderModel_ = new FolderListModel(chooser_.folderList(), this);
     folderView_->setModel(folderModel_);
 
