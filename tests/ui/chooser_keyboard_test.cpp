@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -148,14 +149,14 @@ public:
 
 // Every control the keyboard reaches has a name of its own for screen readers, and the white
 // ring goes round it when it takes the focus.
-void expectNamedAndRinged(QDialog& dialog) {
+void expectNamedAndRinged(QDialog& dialog, const QSet<QString>& expected) {
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog)) << dialog.objectName().toStdString();
     auto* ring = dialog.findChild<ui::FocusRing*>();
     ASSERT_NE(ring, nullptr) << dialog.objectName().toStdString();
     QSet<QString> names;
-    int focusable = 0;
+    qsizetype focusable = 0;
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
         if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(&dialog)) continue;
         ++focusable;
@@ -166,23 +167,32 @@ void expectNamedAndRinged(QDialog& dialog) {
         control->setFocus();
         EXPECT_EQ(ring->target(), control) << control->objectName().toStdString();
     }
-    EXPECT_GE(focusable, 2);
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(focusable, expected.size());
     dialog.hide();
 }
 
 TEST_F(ChooserKeyboard, EveryFocusableControlHasADistinctNameAndTheRing) {
     MainWindow window;
     window.show();
-    for (const char* name : {"Form2", "Form3"}) {
+    const std::pair<const char*, QSet<QString>> choosers[] = {
+        {"Form2", {"Folders", "Drives", "Files", "OK", "File name", "Cancel"}},
+        {"Form3", {"Drives", "Folders", "Folder", "Cancel", "OK"}},
+    };
+    for (const auto& [name, expected] : choosers) {
         auto* dialog = window.findChild<QDialog*>(QLatin1String(name));
         ASSERT_NE(dialog, nullptr) << name;
-        expectNamedAndRinged(*dialog);
+        expectNamedAndRinged(*dialog, expected);
         EXPECT_EQ(child<QLabel>(*dialog, "Label1")->buddy(), child(*dialog, "Text1")) << name;
+        // The drive list's name is "Drives"; the drive it shows is its value.
+        auto* drives = child<QComboBox>(*dialog, "Drive1");
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(drives)->text(QAccessible::Value),
+                  drives->currentText());
     }
     FakeRegistry registry;
     RefusingLauncher launcher;
     ui::AboutDialog about(&window, registry, launcher);
-    expectNamedAndRinged(about);
+    expectNamedAndRinged(about, {"OK", "System Info..."});
 }
 
 // The windows are centred on the main window at every showing, wherever it has moved since.

@@ -15,6 +15,7 @@
 #include "choosers/folder_list.h"
 #include "ui/choosers/chooser_item_delegate.h"
 #include "ui/choosers/chooser_list_view.h"
+#include "ui/choosers/drive_box.h"
 #include "ui/design_colours.h"
 #include "ui/design_font.h"
 #include "ui/focus_ring.h"
@@ -108,7 +109,7 @@ QPushButton* ChooserDialog::makeButton(const char* name, const QString& text, QR
 }
 
 QComboBox* ChooserDialog::makeDriveBox(QRect geometry) {
-    auto* box = new QComboBox(this);
+    auto* box = new DriveBox(this);
     box->setObjectName(QStringLiteral("Drive1"));
     box->setGeometry(geometry);
     box->setAccessibleName(QStringLiteral("Drives"));
