@@ -120,5 +120,6 @@ set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 # The package's dependencies come from the libraries the programs actually link.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The About box's title face where "Lucida Handwriting" is missing; without it a plain face shows.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dancingscript")
+# Liberation Sans stands in for "MS Sans Serif" narrowly enough that the windows' captions fit.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dancingscript, fonts-liberation2")
 include(CPack)

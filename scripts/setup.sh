@@ -8,6 +8,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libcli11-dev
     fonts-dancingscript  # the About box title's script face where Lucida Handwriting is missing
+    fonts-liberation2    # the narrow sans face that stands in for MS Sans Serif
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     lintian help2man appstream desktop-file-utils

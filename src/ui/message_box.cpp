@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "nickbridge/version.h"
+#include "ui/path_text.h"
 
 namespace nickbridge::ui {
 namespace {
@@ -26,7 +27,7 @@ void showMessage(QWidget* parent, const QString& text) {
 }
 
 void showMessage(QWidget* parent, const std::string& text) {
-    showMessage(parent, QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+    showMessage(parent, pathText(text));
 }
 
 MessageSink setMessageSink(MessageSink sink) {

@@ -12,7 +12,8 @@ namespace nickbridge::ui {
 // Every message the program shows goes through showMessage: one OK button, no icon, and the
 // program's title as caption, so all boxes look alike and tests can capture them.
 void showMessage(QWidget* parent, const QString& text);
-// For texts made by the standard-library core (bytes in the 8-bit code page).
+// For texts made by the standard-library core (bytes in the 8-bit code page): bytes that are not
+// valid text show as in the path fields and the choosers (see pathText).
 void showMessage(QWidget* parent, const std::string& text);
 
 // Receives what would have been shown; the default sink runs a modal message box.

@@ -13,9 +13,11 @@
 #include "platform/system_information.h"
 #include "ui/about/about_texts.h"
 #include "ui/about/about_values.h"
-#include "ui/about/owner_centre.h"
 #include "ui/design_colours.h"
+#include "ui/design_font.h"
+#include "ui/focus_ring.h"
 #include "ui/message_box.h"
+#include "ui/owner_centre.h"
 #include "ui/program_icon.h"
 #include "ui/twips.h"
 
@@ -26,16 +28,6 @@ const QColor kSiteCyan(0x80, 0xFF, 0xFF);
 const QColor kLineGrey(0x80, 0x80, 0x80);
 constexpr int kClientWidth = 5730;
 constexpr int kClientHeight = 5010;
-
-// The dialog was drawn for the 8.25-point system font of its time; where that font is missing the
-// desktop's own sans-serif face stands in at the same size, so the texts keep their line count.
-QFont designFont() {
-    QFont font = QApplication::font();
-    font.setFamilies(
-        {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"), font.family()});
-    font.setPointSizeF(8.25);
-    return font;
-}
 
 // "Lucida Handwriting" ships with Windows; Dancing Script (Debian's fonts-dancingscript) is the
 // free connected script closest to it, and any cursive face will do after that.
@@ -101,8 +93,9 @@ AboutDialog::AboutDialog(QWidget* owner, platform::RawRegistry& registry,
     setAutoFillBackground(true);
     buildControls();
     loadTexts();
-    if (owner != nullptr) placeOverOwner(*owner);
+    centreOnOwnerAtEveryShowing(*this);
     okButton_->setFocus();
+    (new FocusRing(this))->surround(okButton_);
 }
 
 AboutDialog::~AboutDialog() = default;
@@ -151,12 +144,6 @@ void AboutDialog::loadTexts() {
     versionLabel_->setText(versionText(kVersionMajor, kVersionMinor, kVersionRevision));
     titleLabel_->setText(QLatin1String(kProgramTitle));
     setLines(disclaimerLabel_, disclaimerText());
-}
-
-void AboutDialog::placeOverOwner(const QWidget& owner) {
-    const QWidget& ownerWindow = *owner.window();
-    // The dialog has no frame yet; it gets the same decoration as its owner.
-    move(clientPositionCentredOn(ownerWindow.frameGeometry(), size(), frameMargins(ownerWindow)));
 }
 
 void AboutDialog::StartSysInfo() {

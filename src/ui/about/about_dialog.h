@@ -32,7 +32,6 @@ protected:
 private:
     void buildControls();
     void loadTexts();
-    void placeOverOwner(const QWidget& owner);
     void openWebSite();
 
     platform::RawRegistry& registry_;

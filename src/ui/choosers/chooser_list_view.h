@@ -6,8 +6,9 @@
 namespace nickbridge::ui {
 
 // A list view that says which of its rows the user acts on, in the terms of the choosers' lists:
-// an arrow key that moves the selection selects that row as a click would, Enter opens the row,
-// and a double-click is reported even when the click before it has refilled the list.
+// a key that moves the highlight (arrows, Home, End, type-ahead) reports the row it reached, Enter
+// opens the highlighted row, and a double-click is reported even when the click before it has
+// refilled the list.
 class ChooserListView final : public QListView {
     Q_OBJECT
 

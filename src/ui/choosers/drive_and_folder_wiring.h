@@ -23,15 +23,12 @@ void connectDriveAndFolders(QComboBox* driveBox, ChooserListView* folderView, Ch
         chooser.pickDrive(row(index));
         showLists();
     });
+    // Only a mouse click takes the lists back to the drive's current folder. The arrow keys, Home,
+    // End and type-ahead just move the highlight, so that Enter can open the folder it reaches.
     QObject::connect(folderView, &QListView::clicked, folderView,
                      [=, &chooser](const QModelIndex& index) {
                          *clickedFolder = chooser.folderList().rowPath(row(index.row()));
                          chooser.clickFolder(row(index.row()));
-                         showLists();
-                     });
-    QObject::connect(folderView, &ChooserListView::rowSelectedByKey, folderView,
-                     [=, &chooser](int index) {
-                         chooser.clickFolder(row(index));
                          showLists();
                      });
     QObject::connect(folderView, &ChooserListView::rowDoubleClicked, folderView, [=, &chooser] {

@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ui/choosers/list_models.h"
 
-#include <QApplication>
-#include <QStyle>
 #include <algorithm>
 #include <climits>
 
 #include "choosers/file_list.h"
 #include "choosers/folder_list.h"
-#include "ui/choosers/display_text.h"
+#include "ui/choosers/folder_icons.h"
+#include "ui/path_text.h"
 
 namespace nickbridge::ui {
 namespace {
-
-constexpr int kIndentPerLevel = 2;
 
 int rowsOf(std::size_t count) { return static_cast<int>(std::min<std::size_t>(count, INT_MAX)); }
 
@@ -40,12 +37,12 @@ QVariant FolderListModel::data(const QModelIndex& index, int role) const {
     const choosers::FolderRow row = list_.row(static_cast<std::size_t>(index.row()));
     switch (role) {
         case Qt::DisplayRole:
-            // The folders above and inside the open one are shown as a tree, by indenting.
-            return QString(static_cast<qsizetype>(row.depth) * kIndentPerLevel, QLatin1Char(' ')) +
-                   displayText(row.name);
+        case Qt::ToolTipRole:
+            return pathText(row.name);
         case Qt::DecorationRole:
-            return QApplication::style()->standardIcon(row.open ? QStyle::SP_DirOpenIcon
-                                                                : QStyle::SP_DirClosedIcon);
+            return folderIcon(row.open);
+        case kDepthRole:
+            return static_cast<int>(row.depth);
         default:
             return {};
     }
@@ -61,8 +58,8 @@ int FileListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) return {};
-    return displayText(list_.names()[static_cast<std::size_t>(index.row())]);
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
+    return pathText(list_.names()[static_cast<std::size_t>(index.row())]);
 }
 
 }  // namespace nickbridge::ui

@@ -13,6 +13,10 @@ namespace nickbridge::ui {
 
 // The views read the lists row by row on demand, so a folder of 100,000 entries costs nothing
 // until it is painted, and only the visible rows then.
+// Each row's whole name is also its tooltip, which the views show only where the name is cut.
+
+// How far a folder row lies below the root; the view indents it by that much.
+inline constexpr int kDepthRole = Qt::UserRole + 1;
 
 class FollowingListModel : public QAbstractListModel {
 public:

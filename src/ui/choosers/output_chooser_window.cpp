@@ -27,17 +27,16 @@ OutputChooserWindow::OutputChooserWindow(const platform::Drives& drives,
 }
 
 void OutputChooserWindow::buildControls() {
-    // Created in tab order: Drive1, Dir1, Text1, Label1, Command2, Command1.
+    // Created in tab order: drives, folders, folder box, its caption, Cancel, OK.
     driveBox_ = makeDriveBox(twipsRect(2880, 1920, 2175, 315));
 
-    folderView_ = new ChooserListView(this);
-    folderView_->setObjectName(QStringLiteral("Dir1"));
-    folderView_->setGeometry(twipsRect(120, 120, 4935, 1665));
+    folderView_ = makeFolderView(twipsRect(120, 120, 4935, 1665));
     folderModel_ = new FolderListModel(chooser_.folderList(), this);
     folderView_->setModel(folderModel_);
 
-    makeNameBox(twipsRect(720, 1920, 2055, 315));
-    makeLabel("Label1", QStringLiteral("Folder:"), twipsRect(120, 2040, 735, 255));
+    QLineEdit* folderBox = makeNameBox(twipsRect(720, 1920, 2055, 315), QStringLiteral("Folder"),
+                                       QStringLiteral("The open folder, which OK takes."));
+    makeLabel("Label1", QStringLiteral("Folder:"), twipsRect(120, 2040, 735, 255), folderBox);
     auto* cancel =
         makeButton("Command2", QStringLiteral("&Cancel"), twipsRect(2640, 2520, 1095, 375));
     auto* ok = makeButton("Command1", QStringLiteral("&OK"), twipsRect(1320, 2520, 1095, 375));

@@ -27,24 +27,24 @@ SourceChooserWindow::SourceChooserWindow(const platform::Drives& drives,
 }
 
 void SourceChooserWindow::buildControls() {
-    // Created in tab order: Dir1, Drive1, File1, Command1, Text1, Label1, Command2.
-    folderView_ = new ChooserListView(this);
-    folderView_->setObjectName(QStringLiteral("Dir1"));
-    folderView_->setGeometry(twipsRect(3120, 120, 2415, 1890));
+    // Created in tab order: folders, drives, files, OK, name box, its caption, Cancel.
+    folderView_ = makeFolderView(twipsRect(3120, 120, 2415, 1890));
     folderModel_ = new FolderListModel(chooser_.folderList(), this);
     folderView_->setModel(folderModel_);
 
     driveBox_ = makeDriveBox(twipsRect(3120, 2160, 2415, 315));
 
-    fileView_ = new ChooserListView(this);
-    fileView_->setObjectName(QStringLiteral("File1"));
-    fileView_->setGeometry(twipsRect(120, 120, 2895, 2430));
+    fileView_ = makeListView(
+        "File1", twipsRect(120, 120, 2895, 2430), QStringLiteral("Files"),
+        QStringLiteral("A single click, or an arrow key, chooses the file and closes the window."));
     fileModel_ = new FileListModel(chooser_.fileList(), this);
     fileView_->setModel(fileModel_);
 
     auto* ok = makeButton("Command1", QStringLiteral("&OK"), twipsRect(3120, 2640, 1095, 375));
-    makeNameBox(twipsRect(1080, 2640, 1935, 315));
-    makeLabel("Label1", QStringLiteral("Filename:"), twipsRect(240, 2760, 855, 255));
+    QLineEdit* nameBox =
+        makeNameBox(twipsRect(1080, 2640, 1935, 315), QStringLiteral("File name"),
+                    QStringLiteral("The chosen file. OK needs a name here."));
+    makeLabel("Label1", QStringLiteral("Filename:"), twipsRect(240, 2760, 855, 255), nameBox);
     auto* cancel =
         makeButton("Command2", QStringLiteral("&Cancel"), twipsRect(4440, 2640, 1095, 375));
 
