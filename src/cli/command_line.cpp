@@ -2,6 +2,8 @@
 #include "cli/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <map>
 #include <sstream>
 
 #include "cli/exit_codes.h"
@@ -14,12 +16,27 @@ namespace {
 
 constexpr const char* kProgramName = "nickbridge-convert";
 
+const std::map<std::string, OutputFormat> kFormats{{"csv", OutputFormat::PalmCsv},
+                                                   {"vcard", OutputFormat::VCard}};
+const std::map<std::string, Charset> kCharsets{{"auto", Charset::Auto},
+                                               {"windows-1252", Charset::Windows1252},
+                                               {"utf-8", Charset::Utf8},
+                                               {"macintosh", Charset::Macintosh}};
+
+// An output file named *.vcf, in any case, is a vCard.
+bool namesVCard(const std::string& outputPath) {
+    constexpr std::string_view kSuffix = ".vcf";
+    if (outputPath.size() < kSuffix.size()) return false;
+    return std::equal(kSuffix.begin(), kSuffix.end(), outputPath.end() - kSuffix.size(),
+                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
+}
+
 }  // namespace
 
 std::variant<ConvertRequest, EarlyExit> parseCommandLine(int argc, const char* const* argv) {
     CLI::App app{
         "Converts a Eudora nickname file into a file of address records for the Palm Desktop "
-        "software.",
+        "software, or into vCard 3.0 for today's contact apps.",
         kProgramName};
     app.footer(
         "Exit status: 0 converted; 1 the source file was refused or unreadable, the output file "
@@ -40,8 +57,27 @@ std::variant<ConvertRequest, EarlyExit> parseCommandLine(int argc, const char* c
                request.selection = std::get<FieldSelection>(parsed);
            },
            "Fields to carry over, comma-separated, from " + knownFieldNames() +
-               "; the others are left empty (default: all)")
+               "; the others are left empty, and in a vCard left out (nickname changes only the "
+               "vCard's NICKNAME; default: all)")
         ->type_name("LIST");
+    OutputFormat format = OutputFormat::PalmCsv;
+    app.add_option("--format", format,
+                   "What to write: csv, the Palm Desktop address file (the default), or vcard, "
+                   "vCard 3.0 in UTF-8 for today's contact apps (Android, Apple, Google, "
+                   "Thunderbird, Evolution, KDE). Without --format an OUTPUT ending in .vcf, in "
+                   "any case, is written as vCard")
+        ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case))
+        ->type_name("FORMAT");
+    app.add_option("--charset", request.output.vcard.charset,
+                   "vCard only: the code page the nickname file is read in, auto (UTF-8 when the "
+                   "whole file is valid UTF-8 and holds a multi-byte character, else "
+                   "windows-1252; the default), windows-1252, utf-8 or macintosh")
+        ->transform(CLI::CheckedTransformer(kCharsets, CLI::ignore_case))
+        ->type_name("NAME");
+    bool noFold = false;
+    app.add_flag("--no-fold", noFold,
+                 "vCard only: one physical line per property, for readers that cut a value where "
+                 "a long line is folded (by default lines are folded at 75 octets)");
     app.add_option("SOURCE", request.sourcePath,
                    "The Eudora nickname file; - reads it from standard input")
         ->required();
@@ -57,6 +93,18 @@ std::variant<ConvertRequest, EarlyExit> parseCommandLine(int argc, const char* c
         std::ostringstream err;
         const int code = app.exit(e, out, err);
         return EarlyExit{code == 0 ? kExitSuccess : kExitUsage, out.str(), err.str()};
+    }
+    request.output.format = app.count("--format") > 0       ? format
+                            : namesVCard(request.outputPath) ? OutputFormat::VCard
+                                                             : OutputFormat::PalmCsv;
+    request.output.vcard.fold = !noFold;
+    // The CSV keeps the file's bytes as they are: a vCard option there is a mistake, not a no-op.
+    if (request.output.format == OutputFormat::PalmCsv &&
+        (app.count("--charset") > 0 || noFold)) {
+        return EarlyExit{kExitUsage, {},
+                         std::string(app.count("--charset") > 0 ? "--charset" : "--no-fold") +
+                             " applies to vCard output only (--format vcard or an OUTPUT ending "
+                             "in .vcf)\nRun with --help for more information.\n"};
     }
     return request;
 }

@@ -54,6 +54,7 @@ protected:
 
 private slots:
     void onConvertClicked();
+    void onConvertToVCardTriggered();
     void onExitTriggered();
     void onAboutTriggered();
 
