@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace nickbridge {
 namespace {
@@ -93,6 +94,15 @@ Charset resolveCharset(Charset chosen, std::string_view fileText) {
     if (chosen != Charset::Auto) return chosen;
     bool multiByte = false;
     for (std::size_t at = 0; at < fileText.size();) {
+        // Eight ASCII bytes at a time: most of a file is.
+        if (fileText.size() - at >= 8) {
+            std::uint64_t eight = 0;
+            std::memcpy(&eight, fileText.data() + at, sizeof eight);
+            if ((eight & 0x8080808080808080ULL) == 0) {
+                at += 8;
+                continue;
+            }
+        }
         if (byteAt(fileText, at) < 0x80) {
             ++at;
             continue;

@@ -39,7 +39,9 @@ VCardBuilder::VCardBuilder(const FieldSelection& selection, Charset charset, boo
     : selection_(selection), decoder_(charset), fold_(fold), nicknames_(nicknames), out_(out) {}
 
 void VCardBuilder::begin(std::string_view nameAndParameters) {
-    line_.assign(nameAndParameters);
+    // clear() and +=, not assign(): GCC 12 at -O3 warns falsely of an overlapping copy there.
+    line_.clear();
+    line_ += nameAndParameters;
     line_ += ':';
 }
 
@@ -54,7 +56,8 @@ void VCardBuilder::end() {
 }
 
 void VCardBuilder::fixedLine(std::string_view line) {
-    line_.assign(line);
+    line_.clear();
+    line_ += line;
     end();
 }
 
@@ -79,6 +82,7 @@ void VCardBuilder::propertyPerLine(std::string_view nameAndParameters, std::stri
 }
 
 bool VCardBuilder::write(const RecordLineReader& record) {
+    const std::size_t recordNumber = recordNumber_++;
     const AliasParts alias = splitAliasText(record.aliasText());
     if (isBlankText(record.aliasText()) && record.noteTexts().empty()) return true;
     ++cardNumber_;
@@ -105,7 +109,7 @@ bool VCardBuilder::write(const RecordLineReader& record) {
     property("URL;TYPE=WORK", tag(NoteTag::Web2), ValueKind::Uri);
     propertyPerLine("URL", tag(NoteTag::OtherWeb), false, ValueKind::Uri);
     if (keepsField(selection_.NOTEs)) property("NOTE", notes_);
-    writeUid(alias.nickname);
+    writeUid(alias.nickname, recordNumber);
     fixedLine("END:VCARD");
     return !writerFailed_;
 }
@@ -125,7 +129,8 @@ void VCardBuilder::writeNames(const RecordLineReader& record, std::string_view n
     if (!keepsName(selection_.FN)) parts.first = {};
     if (!keepsName(selection_.LN)) parts.last = {};
 
-    fullName_.assign(parts.first);
+    fullName_.clear();
+    fullName_ += parts.first;
     if (!isBlankText(parts.first) && !isBlankText(parts.last)) fullName_ += ' ';
     fullName_ += parts.last;
     const bool wholeName = keepsName(selection_.FN) && keepsName(selection_.LN);
@@ -146,12 +151,12 @@ void VCardBuilder::writeNames(const RecordLineReader& record, std::string_view n
 
 void VCardBuilder::writeEmails(std::string_view nickname, std::string_view addresses) {
     if (!keepsField(selection_.EA)) return;
-    // A list naming itself adds nothing.
-    nicknames_.addressesFor(nickname, cardNumber_);
     bool wordsNoted = false;
     forEachAddress(addresses, [&](const AddressEntry& entry) {
         if (entry.isMailbox) {
             property("EMAIL;TYPE=INTERNET", entry.text);
+        } else if (NicknameIndex::sameNickname(entry.text, nickname)) {
+            // A list naming itself adds nothing.
         } else if (const std::string_view* members = nicknames_.addressesFor(entry.text, cardNumber_)) {
             // One level: the member's own mailboxes, never the nicknames it names in turn.
             forEachAddress(*members, [&](const AddressEntry& member) {
@@ -199,16 +204,17 @@ void VCardBuilder::writeAddress(std::string_view type, NoteTag street) {
     if (any) end();
 }
 
-void VCardBuilder::writeUid(std::string_view nickname) {
+void VCardBuilder::writeUid(std::string_view nickname, std::size_t record) {
     // A nickname's later alias lines hash "#2", "#3"…, so no two cards of a file share a UID.
-    std::string name = cleanValue(nickname, decoder_, ValueKind::Text);
-    if (const std::size_t met = nicknames_.meet(nickname); met > 1) {
-        name += '#';
-        name += std::to_string(met);
+    uidName_.clear();
+    appendClean(uidName_, nickname, decoder_);
+    if (const std::uint32_t ordinal = nicknames_.ordinalOf(record); ordinal > 1) {
+        uidName_ += '#';
+        uidName_ += std::to_string(ordinal);
     }
     begin("UID");
     line_ += "urn:uuid:";
-    line_ += nameBasedUuid(kUidNamespace, name);
+    appendNameBasedUuid(line_, kUidNamespace, uidName_);
     end();
 }
 

@@ -33,7 +33,7 @@ private:
     void writeEmails(std::string_view nickname, std::string_view addresses);
     void writePhones();
     void writeAddress(std::string_view type, NoteTag street);
-    void writeUid(std::string_view nickname);
+    void writeUid(std::string_view nickname, std::size_t record);
 
     // Starts a property line with its name and parameters and the ":".
     void begin(std::string_view nameAndParameters);
@@ -57,12 +57,14 @@ private:
     NicknameIndex& nicknames_;
     LineWriter& out_;
     bool writerFailed_ = false;
-    std::size_t cardNumber_ = 0;
+    std::size_t recordNumber_ = 0;  // of the next record, from 0, cards or not
+    std::size_t cardNumber_ = 0;    // of the card being written, from 1
 
     NoteTags tags_;
     std::string line_;      // the property line being built, unfolded
     std::string notes_;     // the NOTE: free text, then words of the address list no nickname names
     std::string fullName_;  // the FN when put together from first and last name
+    std::string uidName_;   // what the UID is made from
 };
 
 }  // namespace nickbridge

@@ -18,6 +18,9 @@ inline constexpr std::size_t kVCardLineLimit = 75;
 // either end left out; code 3, LF, CR and CR LF become one line break; TAB is kept; any other
 // control character is left out. A URI keeps no line break.
 std::string cleanValue(std::string_view raw, const CharDecoder& decoder, ValueKind kind);
+// The same, appended to `out`.
+void appendClean(std::string& out, std::string_view raw, const CharDecoder& decoder,
+                 ValueKind kind = ValueKind::Text);
 
 // Appends the cleaned value to a property line, escaped for vCard 3.0 when it is text
 // ("\\" "\," "\;" and "\n" for a line break). Returns whether anything was appended.
