@@ -3,7 +3,8 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <map>
+#include <utility>
+#include <vector>
 #include <sstream>
 
 #include "cli/exit_codes.h"
@@ -16,12 +17,30 @@ namespace {
 
 constexpr const char* kProgramName = "nickbridge-convert";
 
-const std::map<std::string, OutputFormat> kFormats{{"csv", OutputFormat::PalmCsv},
-                                                   {"vcard", OutputFormat::VCard}};
-const std::map<std::string, Charset> kCharsets{{"auto", Charset::Auto},
-                                               {"windows-1252", Charset::Windows1252},
-                                               {"utf-8", Charset::Utf8},
-                                               {"macintosh", Charset::Macintosh}};
+const std::vector<std::pair<std::string, OutputFormat>> kFormats{{"csv", OutputFormat::PalmCsv},
+                                                                {"vcard", OutputFormat::VCard}};
+const std::vector<std::pair<std::string, Charset>> kCharsets{
+    {"auto", Charset::Auto},
+    {"windows-1252", Charset::Windows1252},
+    {"utf-8", Charset::Utf8},
+    {"macintosh", Charset::Macintosh}};
+
+// The value that goes with a name IsMember has let through.
+template <typename Value>
+Value valueOf(const std::vector<std::pair<std::string, Value>>& choices, const std::string& name) {
+    for (const auto& choice : choices) {
+        if (choice.first == name) return choice.second;
+    }
+    return choices.front().second;
+}
+
+// The names an option takes, in the order of `choices`.
+template <typename Value>
+std::vector<std::string> names(const std::vector<std::pair<std::string, Value>>& choices) {
+    std::vector<std::string> all;
+    for (const auto& choice : choices) all.push_back(choice.first);
+    return all;
+}
 
 // An output file named *.vcf, in any case, is a vCard.
 bool namesVCard(const std::string& outputPath) {
@@ -60,19 +79,20 @@ std::variant<ConvertRequest, EarlyExit> parseCommandLine(int argc, const char* c
                "; the others are left empty, and in a vCard left out (nickname changes only the "
                "vCard's NICKNAME; default: all)")
         ->type_name("LIST");
-    OutputFormat format = OutputFormat::PalmCsv;
+    std::string format;
     app.add_option("--format", format,
                    "What to write: csv, the Palm Desktop address file (the default), or vcard, "
                    "vCard 3.0 in UTF-8 for today's contact apps (Android, Apple, Google, "
                    "Thunderbird, Evolution, KDE). Without --format an OUTPUT ending in .vcf, in "
                    "any case, is written as vCard")
-        ->transform(CLI::CheckedTransformer(kFormats, CLI::ignore_case))
+        ->transform(CLI::IsMember(names(kFormats), CLI::ignore_case))
         ->type_name("FORMAT");
-    app.add_option("--charset", request.output.vcard.charset,
+    std::string charset = "auto";
+    app.add_option("--charset", charset,
                    "vCard only: the code page the nickname file is read in, auto (UTF-8 when the "
                    "whole file is valid UTF-8 and holds a multi-byte character, else "
                    "windows-1252; the default), windows-1252, utf-8 or macintosh")
-        ->transform(CLI::CheckedTransformer(kCharsets, CLI::ignore_case))
+        ->transform(CLI::IsMember(names(kCharsets), CLI::ignore_case))
         ->type_name("NAME");
     bool noFold = false;
     app.add_flag("--no-fold", noFold,
@@ -94,9 +114,10 @@ std::variant<ConvertRequest, EarlyExit> parseCommandLine(int argc, const char* c
         const int code = app.exit(e, out, err);
         return EarlyExit{code == 0 ? kExitSuccess : kExitUsage, out.str(), err.str()};
     }
-    request.output.format = app.count("--format") > 0       ? format
+    request.output.format = app.count("--format") > 0       ? valueOf(kFormats, format)
                             : namesVCard(request.outputPath) ? OutputFormat::VCard
                                                              : OutputFormat::PalmCsv;
+    request.output.vcard.charset = valueOf(kCharsets, charset);
     request.output.vcard.fold = !noFold;
     // The CSV keeps the file's bytes as they are: a vCard option there is a mistake, not a no-op.
     if (request.output.format == OutputFormat::PalmCsv &&

@@ -10,7 +10,6 @@
 
 #include "conversion/convert_command.h"
 #include "support/file_bytes.h"
-#include "support/temp_folder.h"
 #include "test_support.h"
 
 #ifndef NICKBRIDGE_TEST_DATA_DIR
@@ -169,56 +168,6 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"BareName", "converted.txt", "converted.vcf"},
                       PathCase{"Empty", "", ""}),
     test::CaseName{});
-
-// Records what the command tells its user, in order.
-struct RecordingReport : ConvertReport {
-    void showProblem(const std::string& text) override { events.push_back("problem: " + text); }
-    void showCompletion(const std::string& text) override {
-        events.push_back("completion: " + text);
-    }
-    void showSourceChooser() override { events.push_back("source chooser"); }
-    void resetChoosers() override { events.push_back("reset choosers"); }
-
-    std::vector<std::string> events;
-};
-
-TEST(VCardCommand, WritesTheVCardBesideTheOutputFileAndNamesIt) {
-    testing::TempFolder dir;
-    const std::string source = dir.file("nicknames.txt");
-    fs::copy_file(kData / "vcard_mapping.txt", source);
-    const std::string vcard = dir.file("converted.vcf");
-    std::vector<std::string> records;
-    RecordingReport report;
-
-    EXPECT_EQ(runVCardCommand(source, dir.file("converted.txt"), {}, records, report),
-              ConvertOutcome::Converted);
-    EXPECT_EQ(testing::readBytes(vcard), testing::readBytes(kData / "vcard_mapping.vcf"));
-    EXPECT_FALSE(fs::exists(dir.file("converted.txt")));
-    EXPECT_EQ(report.events,
-              (std::vector<std::string>{
-                  "completion: Conversion Complete to ouput file \"" + vcard + "\".",
-                  "reset choosers"}));
-}
-
-TEST(VCardCommand, RefusesAsTheConvertCommandDoes) {
-    testing::TempFolder dir;
-    const std::string source = dir.file("notes.txt");
-    testing::writeBytes(source, "Dear diary\r\n");
-    testing::writeBytes(dir.file("converted.vcf"), "old");
-    std::vector<std::string> records;
-    RecordingReport report;
-
-    EXPECT_EQ(runVCardCommand(source, dir.file("converted.txt"), {}, records, report),
-              ConvertOutcome::Refused);
-    EXPECT_EQ(testing::readBytes(dir.file("converted.vcf")), "old");
-    EXPECT_EQ(report.events,
-              (std::vector<std::string>{
-                  "problem: This does not appear to be a Eudora Nicknames file.",
-                  "source chooser"}));
-    report.events.clear();
-    EXPECT_EQ(runVCardCommand("", dir.file("converted.txt"), {}, records, report),
-              ConvertOutcome::NothingToDo);
-}
 
 }  // namespace
 }  // namespace nickbridge
