@@ -115,12 +115,8 @@ Charset resolveCharset(Charset chosen, std::string_view fileText) {
     return multiByte ? Charset::Utf8 : Charset::Windows1252;
 }
 
-char32_t CharDecoder::next(std::string_view text, std::size_t& at) const {
+char32_t CharDecoder::nextBeyondAscii(std::string_view text, std::size_t& at) const {
     const std::uint8_t byte = byteAt(text, at);
-    if (byte < 0x80) {
-        ++at;
-        return byte;
-    }
     switch (charset_) {
         case Charset::Utf8:
         case Charset::Auto: {
@@ -138,11 +134,9 @@ char32_t CharDecoder::next(std::string_view text, std::size_t& at) const {
     return kWindows1252[byte - 0x80u];
 }
 
-void appendUtf8(std::string& out, char32_t codePoint) {
+void appendUtf8BeyondAscii(std::string& out, char32_t codePoint) {
     const auto put = [&out](char32_t bits) { out += static_cast<char>(bits); };
-    if (codePoint < 0x80) {
-        put(codePoint);
-    } else if (codePoint < 0x800) {
+    if (codePoint < 0x800) {
         put(0xC0 | (codePoint >> 6));
         put(0x80 | (codePoint & 0x3F));
     } else if (codePoint < 0x10000) {

@@ -22,13 +22,30 @@ public:
 
     // The character that starts at `text[at]`; moves `at` past it. A byte that does not begin
     // a valid UTF-8 character reads as U+FFFD, alone.
-    char32_t next(std::string_view text, std::size_t& at) const;
+    char32_t next(std::string_view text, std::size_t& at) const {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (byte < 0x80) {  // the same in every code page here, and most of any text
+            ++at;
+            return byte;
+        }
+        return nextBeyondAscii(text, at);
+    }
 
 private:
+    char32_t nextBeyondAscii(std::string_view text, std::size_t& at) const;
+
     Charset charset_;
 };
 
+void appendUtf8BeyondAscii(std::string& out, char32_t codePoint);
+
 // Appends `codePoint` as UTF-8.
-void appendUtf8(std::string& out, char32_t codePoint);
+inline void appendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else {
+        appendUtf8BeyondAscii(out, codePoint);
+    }
+}
 
 }  // namespace nickbridge
