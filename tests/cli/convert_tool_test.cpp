@@ -320,6 +320,7 @@ TEST_F(ConvertToolTest, VcfOutputIsAVCardOfEveryNickname) {
         ++cards;
     EXPECT_EQ(cards, 8u);
     EXPECT_THAT(vcard, HasSubstr("\r\nADR;TYPE=HOME:;;12 Harbour Road\\nNorthport;;;;\r\n"));
+    EXPECT_EQ(vcard, readBytes(std::string(NICKBRIDGE_EXAMPLES_DIR) + "/sample-nicknames.vcf"));
 }
 
 TEST_F(ConvertToolTest, VCardGoesToStandardOutputFromStandardInput) {
