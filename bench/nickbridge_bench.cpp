@@ -27,6 +27,7 @@
 
 #include "conversion/convert_command.h"
 #include "conversion/record_conversion.h"
+#include "conversion/vcard_export.h"
 
 #ifndef NICKBRIDGE_CONVERT_PROGRAM
 #error "NICKBRIDGE_CONVERT_PROGRAM must name the built nickbridge-convert"
@@ -74,6 +75,13 @@ std::string pathologicalFile(std::string_view unit) {
     return file + "\r\n";
 }
 
+// The same with the 1 MiB in the alias line: a list of that many entries.
+std::string pathologicalList(std::string_view unit) {
+    std::string file = "alias bad ";
+    while (file.size() < kPathologicalSize) file += unit;
+    return file + "\r\n";
+}
+
 // The files the whole-process benchmarks work on, in the temp folder.
 struct Scratch {
     // Written one nickname at a time: a child started later inherits this process's peak
@@ -91,7 +99,7 @@ struct Scratch {
     }
     ~Scratch() {
         std::error_code ignored;
-        for (const fs::path& path : {source, output}) fs::remove(path, ignored);
+        for (const fs::path& path : {source, output, vcard}) fs::remove(path, ignored);
     }
 
     static fs::path named(std::string_view what) {
@@ -101,6 +109,7 @@ struct Scratch {
 
     fs::path source = named("nicknames.txt");
     fs::path output = named("converted.txt");
+    fs::path vcard = named("converted.vcf");
     std::uintmax_t sourceSize = 0;
 };
 
@@ -164,6 +173,10 @@ void BM_ConvertProcess(benchmark::State& state) {
     processBenchmark(state, {NICKBRIDGE_CONVERT_PROGRAM, scratch().source, scratch().output});
 }
 
+void BM_VCardProcess(benchmark::State& state) {
+    processBenchmark(state, {NICKBRIDGE_CONVERT_PROGRAM, scratch().source, scratch().vcard});
+}
+
 // The floor for an atomic, durable replacement: the source mapped, written whole into a new
 // temp file beside the target, flushed to disk and renamed over the target.
 bool durableCopy(const fs::path& from, const fs::path& to) {
@@ -216,34 +229,57 @@ void BM_WindowConvert(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(scratch().sourceSize));
 }
 
+enum class Format { PalmCsv, VCard };
+
 // The conversion alone, in memory, its output thrown away piece by piece.
-void convertText(benchmark::State& state, const std::string& text) {
+void convertText(benchmark::State& state, const std::string& text, Format format) {
     LineWriter out([](std::string_view piece) {
         benchmark::DoNotOptimize(piece.data());
         return true;
     });
     for (auto _ : state) {
-        convertRecords(text, {}, out);
+        if (format == Format::VCard) {
+            writeVCards(text, {}, {}, out);
+        } else {
+            convertRecords(text, {}, out);
+        }
         out.finish();
     }
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
 }
 
-void BM_ConvertText(benchmark::State& state) {
+const std::string& nicknameText() {
     static const std::string text = makeNicknameFile();
-    convertText(state, text);
+    return text;
 }
 
+void BM_ConvertText(benchmark::State& state) { convertText(state, nicknameText(), Format::PalmCsv); }
+
 void BM_ConvertPathological(benchmark::State& state, std::string_view unit) {
-    convertText(state, pathologicalFile(unit));
+    convertText(state, pathologicalFile(unit), Format::PalmCsv);
+}
+
+void BM_VCardText(benchmark::State& state) { convertText(state, nicknameText(), Format::VCard); }
+
+void BM_VCardPathological(benchmark::State& state, std::string_view unit) {
+    convertText(state, pathologicalFile(unit), Format::VCard);
+}
+
+void BM_VCardPathologicalList(benchmark::State& state, std::string_view unit) {
+    convertText(state, pathologicalList(unit), Format::VCard);
 }
 
 constexpr std::array<std::string_view, 5> kPathologicalNames{"pho", "at", "fax_unclosed", "quotes",
                                                              "name"};
+// For the vCard besides those: tags left open, nested "<…>", characters to escape, line breaks,
+// two-byte characters, blanks where a fold would go; and lists of unknown words or addresses.
+constexpr std::array<std::string_view, 8> kVCardPathologicalNames{
+    "tags_unclosed", "nested", "escapes", "code3", "accents", "blanks", "list_words", "list_mail"};
 
 BENCHMARK(BM_Cp)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 BENCHMARK(BM_DurableCopy)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 BENCHMARK(BM_ConvertProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
+BENCHMARK(BM_VCardProcess)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 BENCHMARK(BM_WindowConvert)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2);
 BENCHMARK(BM_ConvertText)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ConvertPathological, pho, "<pho")->Unit(benchmark::kMillisecond);
@@ -251,6 +287,20 @@ BENCHMARK_CAPTURE(BM_ConvertPathological, at, "@")->Unit(benchmark::kMillisecond
 BENCHMARK_CAPTURE(BM_ConvertPathological, fax_unclosed, "<fax:")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ConvertPathological, quotes, "\"")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ConvertPathological, name, "<name")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_VCardText)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, pho, "<pho")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, at, "@")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, fax_unclosed, "<fax:")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, quotes, "\"")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, name, "<name")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, tags_unclosed, "<a:")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, nested, "<x:<")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, escapes, "\\,;")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, code3, "\x03")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, accents, "\xe9")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, blanks, "x                    ")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathologicalList, list_words, "bad,")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathologicalList, list_mail, "a@b,")->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per iteration and per byte, and its peak memory, for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -292,15 +342,37 @@ public:
                     at("BM_WindowConvert").seconds * 1e3, at("BM_WindowConvert").cpuSeconds * 1e3);
         std::printf(
             "time per byte of each 1 MiB record against the ordinary file (target <= 2):\n");
-        const double ordinary = at("BM_ConvertText").bytesPerSecond;
-        for (const std::string_view name : kPathologicalNames) {
-            const std::string run = "BM_ConvertPathological/" + std::string(name);
-            std::printf("  %-14s %5.2fx\n", std::string(name).c_str(),
-                        ordinary / at(run).bytesPerSecond);
-        }
+        printPerByte("BM_ConvertText", "BM_ConvertPathological/", kPathologicalNames);
+
+        std::printf("\nnickbridge-convert writing vCard, wall time (processor time):\n");
+        const auto [vcardWall, vcardCpu] = ratio("BM_VCardProcess", "BM_DurableCopy");
+        std::printf("  against durable copy:  %5.2fx (%.2fx) (target <= 2.5)\n", vcardWall,
+                    vcardCpu);
+        const double vcardPeakMiB = at("BM_VCardProcess").peakKiB / 1024;
+        std::printf("  peak memory:           %.1f MiB, %.2fx the source (target <= %.1f MiB)\n",
+                    vcardPeakMiB, vcardPeakMiB * 1024 * 1024 / sourceBytes,
+                    (1.5 * sourceBytes + 10e6) / (1024 * 1024));
+        std::printf("vCard time per byte of each 1 MiB record against the ordinary file "
+                    "(target <= 2):\n");
+        printPerByte("BM_VCardText", "BM_VCardPathological/", kPathologicalNames);
+        printPerByte("BM_VCardText", "BM_VCardPathological/", kVCardPathologicalNames);
+        printPerByte("BM_VCardText", "BM_VCardPathologicalList/", kVCardPathologicalNames);
     }
 
 private:
+    // Per byte, each of `names` that ran under `prefix` against the ordinary file.
+    template <std::size_t N>
+    void printPerByte(const std::string& ordinaryRun, const std::string& prefix,
+                      const std::array<std::string_view, N>& names) const {
+        const double ordinary = at(ordinaryRun).bytesPerSecond;
+        for (const std::string_view name : names) {
+            const auto found = results_.find(prefix + std::string(name));
+            if (found == results_.end()) continue;
+            std::printf("  %-14s %5.2fx\n", std::string(name).c_str(),
+                        ordinary / found->second.bytesPerSecond);
+        }
+    }
+
     struct Result {
         double seconds = 0;
         double cpuSeconds = 0;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
-// libFuzzer target: any bytes through the loader, the field extraction and the output line.
-// Besides the sanitizers it checks what must hold for every input: records match the file's
-// lines, fields keep the shape their markers give them, every output line reads back as
-// exactly the 21 columns it was built from, and the whole file converts into what its records
-// give one by one, for a field selection each input picks.
+// libFuzzer target: any bytes through the loader, the field extraction and the output line, and
+// through the vCard export. Besides the sanitizers it checks what must hold for every input:
+// records match the file's lines, fields keep the shape their markers give them, every output
+// line reads back as exactly the 21 columns it was built from, and the whole file converts into
+// what its records give one by one, for a field selection each input picks. The vCard is valid
+// UTF-8 with CR LF lines of at most 75 octets, unfolds into the file written without folds, and
+// every value unescapes into text that escapes back the same; each card's NICKNAME gives back
+// the nickname of its alias line.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -17,6 +20,9 @@
 #include "conversion/nickname_loader.h"
 #include "conversion/output_line.h"
 #include "conversion/record_conversion.h"
+#include "conversion/alias_text.h"
+#include "conversion/vcard_export.h"
+#include "conversion/vcard_text.h"
 #include "fuzz_check.h"
 
 namespace {
@@ -185,6 +191,130 @@ void checkWholeFile(std::string_view text, const std::vector<std::string>& recor
     require(whole == lines, "the whole file converts otherwise than its record list");
 }
 
+std::string vcardOf(std::string_view text, const FieldSelection& selection, bool fold) {
+    std::string out;
+    LineWriter writer([&out](std::string_view piece) {
+        out += piece;
+        return true;
+    });
+    writeVCards(text, selection, {Charset::Auto, fold}, writer);
+    writer.finish();
+    return out;
+}
+
+bool isValidUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2
+                                   : lead >= 0xE0 && lead <= 0xEF               ? 3
+                                   : lead >= 0xF0 && lead <= 0xF4               ? 4
+                                                                                : 0;
+        if (length == 0 || text.size() - at < length) return false;
+        for (std::size_t i = 1; i < length; ++i) {
+            if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
+std::vector<std::string_view> crlfLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        require(end != std::string_view::npos, "vCard does not end in CR LF");
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+// The value's text without its escapes; false when it holds a backslash that escapes nothing.
+bool unescape(std::string_view value, std::string& text) {
+    text.clear();
+    for (std::size_t at = 0; at < value.size(); ++at) {
+        if (value[at] != '\\') {
+            text += value[at];
+            continue;
+        }
+        if (++at == value.size()) return false;
+        switch (value[at]) {
+            case '\\': case ',': case ';': text += value[at]; break;
+            case 'n': text += '\n'; break;
+            default: return false;
+        }
+    }
+    return true;
+}
+
+void checkVCard(std::string_view text, const FieldSelection& selection) {
+    const std::string folded = vcardOf(text, selection, true);
+    const std::string unfolded = vcardOf(text, selection, false);
+    require(isValidUtf8(folded), "vCard is not valid UTF-8");
+    require(folded.find("\xef\xbb\xbf") != 0, "vCard starts with a byte-order mark");
+    std::string joined;
+    for (const std::string_view line : crlfLines(folded)) {
+        require(line.size() <= kVCardLineLimit, "vCard line over 75 octets");
+        require(line.find_first_of("\r\n") == std::string_view::npos, "raw line break in a vCard line");
+        if (line.starts_with(' ')) {
+            joined += line.substr(1);
+        } else {
+            if (!joined.empty()) joined += "\r\n";
+            joined += line;
+        }
+    }
+    if (!joined.empty()) joined += "\r\n";
+    require(joined == unfolded, "the folded vCard does not unfold into the unfolded one");
+
+    // Every text value unescapes and escapes back the same; URLs keep their backslashes. The
+    // cards come in file order, one per record that is not a blank line alone.
+    RecordLineReader records(text);
+    const CharDecoder decoder(resolveCharset(Charset::Auto, text));
+    const auto givesACard = [&records] {
+        for (const char c : records.aliasText()) {
+            if (static_cast<unsigned char>(c) > 0x20) return true;
+        }
+        return !records.noteTexts().empty();
+    };
+    std::string nickname;
+    bool sawNickname = false;
+    std::string plain;
+    std::string again;
+    for (const std::string_view line : crlfLines(unfolded)) {
+        const std::size_t colon = line.find(':');
+        require(colon != std::string_view::npos, "vCard line without a colon");
+        const std::string_view name = line.substr(0, colon);
+        const std::string_view value = line.substr(colon + 1);
+        if (line == "BEGIN:VCARD") {
+            bool found = false;
+            while (!found && records.next()) found = givesACard();
+            require(found, "more cards than records");
+            nickname = cleanValue(splitAliasText(records.aliasText()).nickname, decoder,
+                                  ValueKind::Text);
+            sawNickname = false;
+        } else if (line == "END:VCARD") {
+            require(sawNickname || nickname.empty() || !keepsField(selection.NN),
+                    "a card without the NICKNAME of its alias line");
+        }
+        if (name.starts_with("URL") || name == "UID" || name == "BEGIN" || name == "END" ||
+            name == "VERSION" || name == "PRODID" || name == "N" || name.starts_with("ADR")) {
+            continue;
+        }
+        require(unescape(value, plain), "vCard value with a stray backslash");
+        require(plain.find_first_of("\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0d\x0e\x0f\x7f") ==
+                    std::string::npos,
+                "control character in a vCard value");
+        again.clear();
+        appendValue(again, plain, CharDecoder(Charset::Utf8), ValueKind::Text);
+        require(again == value, "vCard value does not escape back the same");
+        if (name == "NICKNAME") {
+            require(plain == nickname, "NICKNAME does not give back the nickname");
+            sawNickname = true;
+        }
+    }
+    while (records.next()) require(!givesACard(), "a record without its card");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -206,5 +336,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkLine(formatOutputLine(fields, FieldSelection{}), fields);
     }
     checkWholeFile(text, records);
+    if (isNicknameFile(text)) checkVCard(text, selectionFor(text));
     return 0;
 }

@@ -3,6 +3,8 @@
 # Takes a picture of the main window on a virtual X display (the README's docs/main-window.png).
 # Usage: scripts/screenshot.sh OUTPUT.png [KEY...]
 #   KEY: keys pressed before the picture is taken, in xdotool's names (Tab, shift+Tab, space).
+# With WHOLE_SCREEN=1 the picture is the screen where the window stands, so an open menu, a window
+# of its own, shows too (docs/file-menu.png: WHOLE_SCREEN=1 scripts/screenshot.sh docs/file-menu.png alt+f).
 # The window starts in an empty folder whose nbr.ini holds example paths and boxes, or a copy of
 # the file named by NBR_INI.
 set -euo pipefail
@@ -35,4 +37,9 @@ sleep 1  # the window is found as soon as it is mapped, before it has drawn itse
 xdotool windowfocus --sync "$window"
 for key in "$@"; do xdotool key --clearmodifiers "$key"; done
 sleep 1
-import -window "$window" "$out"
+if [ -n "${WHOLE_SCREEN:-}" ]; then
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out"
+else
+    import -window "$window" "$out"
+fi

@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     lintian help2man appstream desktop-file-utils
+    python3-vobject  # a real vCard reader for the export's round-trip test
     "$@"
 )
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <variant>
 
+#include "conversion/convert_command.h"
 #include "conversion/field_selection.h"
 
 namespace nickbridge::cli {
@@ -13,6 +14,7 @@ struct ConvertRequest {
     std::string sourcePath;
     std::string outputPath;
     FieldSelection selection;
+    OutputChoice output{};
 
     bool operator==(const ConvertRequest&) const = default;
 };
@@ -25,7 +27,9 @@ struct EarlyExit {
     std::string err;  // for standard error
 };
 
-// Reads `nickbridge-convert [--fields LIST] SOURCE OUTPUT`. Prints nothing itself.
+// Reads `nickbridge-convert [--format csv|vcard] [--fields LIST] [--charset NAME] [--no-fold]
+// SOURCE OUTPUT`. Without --format an OUTPUT ending in ".vcf" (any case) means vCard. Prints
+// nothing itself.
 std::variant<ConvertRequest, EarlyExit> parseCommandLine(int argc, const char* const* argv);
 
 }  // namespace nickbridge::cli

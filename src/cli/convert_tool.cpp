@@ -35,7 +35,8 @@ int runConvertTool(int argc, const char* const* argv, std::ostream& out, std::os
     ConsoleReport report(streams.output != nullptr ? err : out, err);
     std::vector<std::string> records;
     const int code = exitCodeFor(runConvertCommand(request.sourcePath, request.outputPath,
-                                                   request.selection, records, report, streams));
+                                                   request.selection, records, report, streams,
+                                                   request.output));
     // Like any Unix tool: a script must not take a lost completion message for success.
     if (code == kExitSuccess && !out) {
         err << "Cannot write to standard output\n" << std::flush;

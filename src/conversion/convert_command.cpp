@@ -48,9 +48,36 @@ bool outputIsSource(const std::string& sourcePath, const std::string& outputPath
                : platform::isSameFile(platform::nativePath(sourcePath), output);
 }
 
+// Where a folder ends in a path: "/" everywhere, also "\\" and a drive's ":" on Windows.
+bool isFolderSeparator(char c) {
+#if defined(_WIN32)
+    return c == '\\' || c == '/' || c == ':';
+#else
+    return c == '/';
+#endif
+}
+
+// Every line of the chosen output, straight into the writer.
+LineProducer producerFor(const OutputChoice& choice, const NicknameFile& file,
+                         const FieldSelection& selection, std::vector<std::string>& records) {
+    if (choice.format == OutputFormat::VCard) {
+        return [&file, &selection, &choice](LineWriter& out) {
+            return writeVCards(file.text(), selection, choice.vcard, out);
+        };
+    }
+    return [&file, &selection, &records](LineWriter& out) {
+        for (std::string& record : records) {
+            appendLineFor(record, selection, out.line());
+            if (!out.endLine()) return false;
+        }
+        return convertRecords(file.text(), selection, out);
+    };
+}
+
 ConvertOutcome convert(const std::string& sourcePath, const std::string& outputPath,
                        const FieldSelection& selection, std::vector<std::string>& records,
-                       ConvertReport& report, const StandardStreams& streams) {
+                       ConvertReport& report, const StandardStreams& streams,
+                       const OutputChoice& choice) {
     NicknameFile file;
     if (!sourcePath.empty()) {
         // A refused file ends the command: the file the user picks instead is converted by the
@@ -66,13 +93,7 @@ ConvertOutcome convert(const std::string& sourcePath, const std::string& outputP
         return ConvertOutcome::OutputUnwritable;
     }
 
-    const LineProducer produce = [&](LineWriter& out) {
-        for (std::string& record : records) {
-            appendLineFor(record, selection, out.line());
-            if (!out.endLine()) return false;
-        }
-        return convertRecords(file.text(), selection, out);
-    };
+    const LineProducer produce = producerFor(choice, file, selection, records);
     const WriteResult written = streams.output != nullptr
                                     ? writeOutputStream(streams.output, produce)
                                     : writeOutputFile(outputPath, produce);
@@ -88,10 +109,11 @@ ConvertOutcome convert(const std::string& sourcePath, const std::string& outputP
 
 ConvertOutcome runConvertCommand(const std::string& sourcePath, const std::string& outputPath,
                                  const FieldSelection& selection, std::vector<std::string>& records,
-                                 ConvertReport& report, const StandardStreams& streams) {
+                                 ConvertReport& report, const StandardStreams& streams,
+                                 const OutputChoice& choice) {
     ConvertOutcome outcome = ConvertOutcome::OutputUnwritable;
     try {
-        outcome = convert(sourcePath, outputPath, selection, records, report, streams);
+        outcome = convert(sourcePath, outputPath, selection, records, report, streams, choice);
     } catch (const std::bad_alloc&) {
         // Loading and writing say so themselves; this is what little is left around them.
         report.showProblem(
@@ -101,6 +123,24 @@ ConvertOutcome runConvertCommand(const std::string& sourcePath, const std::strin
     records.clear();
     if (outcome == ConvertOutcome::Converted) report.resetChoosers();
     return outcome;
+}
+
+ConvertOutcome runVCardCommand(const std::string& sourcePath, const std::string& outputPath,
+                               const FieldSelection& selection, std::vector<std::string>& records,
+                               ConvertReport& report) {
+    return runConvertCommand(sourcePath, vcardPathFor(outputPath), selection, records, report, {},
+                             {OutputFormat::VCard, {}});
+}
+
+std::string vcardPathFor(const std::string& outputPath) {
+    if (outputPath.empty()) return {};
+    std::size_t nameStart = outputPath.size();
+    while (nameStart > 0 && !isFolderSeparator(outputPath[nameStart - 1])) --nameStart;
+    const std::string_view name = std::string_view(outputPath).substr(nameStart);
+    if (name.empty()) return outputPath + "converted.vcf";
+    const std::size_t dot = name.rfind('.');
+    const std::size_t stemLength = dot == std::string_view::npos || dot == 0 ? name.size() : dot;
+    return outputPath.substr(0, nameStart + stemLength) + ".vcf";
 }
 
 }  // namespace nickbridge

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "field_selection.h"
+#include "vcard_export.h"
 
 namespace nickbridge {
 
@@ -33,12 +34,36 @@ struct StandardStreams {
     std::FILE* output = nullptr;
 };
 
+// What the command writes: the Palm Desktop address file, or vCard 3.0 for today's contact apps.
+enum class OutputFormat { PalmCsv, VCard };
+
+struct OutputChoice {
+    OutputFormat format = OutputFormat::PalmCsv;
+    VCardOptions vcard;  // for OutputFormat::VCard
+
+    bool operator==(const OutputChoice&) const = default;
+};
+
 // One press of "&Convert!": load, check paths, convert every record (those `records` holds,
 // then the file's) and write them, report, empty `records` (whatever the outcome) and reset the
 // choosers after a completed conversion. Records are converted one at a time as the output is
-// written, so memory stays near the size of the source file.
+// written, so memory stays near the size of the source file. The vCard is made from the file
+// alone: `records` only ever holds record texts, which no longer say which line was which.
 ConvertOutcome runConvertCommand(const std::string& sourcePath, const std::string& outputPath,
                                  const FieldSelection& selection, std::vector<std::string>& records,
-                                 ConvertReport& report, const StandardStreams& streams = {});
+                                 ConvertReport& report, const StandardStreams& streams = {},
+                                 const OutputChoice& choice = {});
+
+// The window's "Convert to vCard": the same command, with the same refusals, messages and end
+// steps, writing the vCard beside the output file (vcardPathFor); the completion message names
+// the vCard.
+ConvertOutcome runVCardCommand(const std::string& sourcePath, const std::string& outputPath,
+                               const FieldSelection& selection, std::vector<std::string>& records,
+                               ConvertReport& report);
+
+// The vCard that goes with an output path: the same folder and name, ".vcf" in place of the
+// name's extension ("converted.txt" gives "converted.vcf"); "converted.vcf" when the path names
+// only a folder. Empty stays empty, so the command says "Nothing to do.".
+std::string vcardPathFor(const std::string& outputPath);
 
 }  // namespace nickbridge

@@ -94,18 +94,6 @@ void readTags(std::string_view blob, std::size_t noteStart, FieldViews& fields) 
     }
 }
 
-// Without notes the full name is the first quoted text, else everything up to and including
-// the first space (a nickname and its separator).
-std::string_view nameWithoutNotes(std::string_view blob) {
-    if (const std::size_t open = blob.find('"'); open != npos) {
-        if (const std::size_t close = blob.find('"', open + 1); close != npos) {
-            return blob.substr(open + 1, close - open - 1);
-        }
-    }
-    const std::size_t space = blob.find(' ');
-    return space == npos ? std::string_view{} : blob.substr(0, space + 1);
-}
-
 constexpr ByteSet kDomainEnd(",>| ");
 constexpr ByteSet kLocalStart(",< |:");
 
@@ -136,6 +124,22 @@ std::string_view notesText(std::string_view blob) {
 
 }  // namespace
 
+std::string_view nameWithoutNotes(std::string_view blob) {
+    if (const std::size_t open = blob.find('"'); open != npos) {
+        if (const std::size_t close = blob.find('"', open + 1); close != npos) {
+            return blob.substr(open + 1, close - open - 1);
+        }
+    }
+    const std::size_t space = blob.find(' ');
+    return space == npos ? std::string_view{} : blob.substr(0, space + 1);
+}
+
+NameParts splitFullName(std::string_view name) {
+    const std::size_t space = name.find(' ');
+    if (space == npos) return {name, {}};
+    return {name.substr(0, space), name.substr(space + 1)};
+}
+
 void replaceCode3(std::string& recordText) {
     char* const begin = recordText.data();
     const std::size_t size = recordText.size();
@@ -153,13 +157,9 @@ FieldViews extractFieldViews(std::string_view blob) {
 
     if (!hasNotes) fields.username = nameWithoutNotes(blob);
     readTags(blob, hasNotes ? bars + 2 : npos, fields);
-    const std::string_view name = fields.username;
-    if (const std::size_t space = name.find(' '); space == npos) {
-        fields.firstname = name;
-    } else {
-        fields.firstname = name.substr(0, space);
-        fields.lastname = name.substr(space + 1);
-    }
+    const NameParts parts = splitFullName(fields.username);
+    fields.firstname = parts.first;
+    fields.lastname = parts.last;
     fields.emailAddr = emailAddress(blob);
     fields.NOTE = notesText(blob);
     return fields;

@@ -15,6 +15,17 @@ void replaceCode3(std::string& recordText);
 // are views into `recordText`. Linear in the record length whatever it holds.
 FieldViews extractFieldViews(std::string_view recordText);
 
+// The full name of a nickname without note lines: the first quoted text, else everything up to
+// and including the first space (the nickname and its separator).
+std::string_view nameWithoutNotes(std::string_view blob);
+
+// A full name split at its first space: first name before it, last name after it.
+struct NameParts {
+    std::string_view first;
+    std::string_view last;
+};
+NameParts splitFullName(std::string_view name);
+
 // The same for a record text as the loader builds it, fields copied out.
 FieldSet extractFields(std::string_view recordText);
 

@@ -23,6 +23,10 @@ struct FieldSelection {
     bool operator==(const FieldSelection&) const = default;
 };
 
+// The name boxes leave their field out only when clear; the others keep theirs only when ticked.
+constexpr bool keepsName(BoxState box) { return box != BoxState::Clear; }
+constexpr bool keepsField(BoxState box) { return box == BoxState::Ticked; }
+
 // The boxes in the order nbr.ini keeps them: neither the screen nor the focus order.
 inline constexpr std::array<BoxState FieldSelection::*, 8> kBoxOrder{
     &FieldSelection::FN, &FieldSelection::LN, &FieldSelection::NN, &FieldSelection::EA,

@@ -32,7 +32,7 @@ LoadResult unreadable(int error) {
 
 bool isNicknameFile(std::string_view fileText) { return fileText.starts_with(kAliasMark); }
 
-std::string_view RecordReader::takeLine() {
+std::string_view RecordLineReader::takeLine() {
     const std::size_t cr = rest_.find('\r');
     const std::string_view line = rest_.substr(0, cr);
     std::size_t next = cr == std::string_view::npos ? rest_.size() : cr + 1;
@@ -41,25 +41,31 @@ std::string_view RecordReader::takeLine() {
     return line;
 }
 
-void RecordReader::addNote(std::string_view line) {
-    record_ += '|';
-    record_ += textAfter(line, kNotePrefixLength);
-    record_ += "^^";
+bool RecordLineReader::next() {
+    if (rest_.empty()) return false;
+    noteTexts_.clear();
+    // Only a file that failed the check can start with a note: it gets a record of its own.
+    hasAliasLine_ = !rest_.starts_with(kNoteMark);
+    aliasText_ = hasAliasLine_ ? textAfter(takeLine(), kAliasPrefixLength) : std::string_view{};
+    // A note belongs to the last record read, whichever nickname it names.
+    while (rest_.starts_with(kNoteMark)) {
+        noteTexts_.push_back(textAfter(takeLine(), kNotePrefixLength));
+    }
+    return true;
 }
 
 bool RecordReader::next() {
-    if (rest_.empty()) return false;
+    if (!lines_.next()) return false;
     record_.clear();
-    const std::string_view first = takeLine();
-    if (first.starts_with(kNoteMark)) {
-        // Only a file that failed the check can start with a note: it gets a record of its own.
-        addNote(first);
-    } else {
-        record_ += textAfter(first, kAliasPrefixLength);
+    if (lines_.hasAliasLine()) {
+        record_ += lines_.aliasText();
         record_ += '|';
     }
-    // A note belongs to the last record read, whichever nickname it names.
-    while (rest_.starts_with(kNoteMark)) addNote(takeLine());
+    for (const std::string_view note : lines_.noteTexts()) {
+        record_ += '|';
+        record_ += note;
+        record_ += "^^";
+    }
     return true;
 }
 

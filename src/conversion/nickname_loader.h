@@ -13,12 +13,35 @@ namespace nickbridge {
 // The whole test of whether a file is a nickname file: its first line starts with "alia".
 bool isNicknameFile(std::string_view fileText);
 
+// Walks the nicknames of a file in file order: each one's alias line and the note lines after
+// it. Lines end at CR (an LF right after it belongs to the line end); a lone LF is text.
+class RecordLineReader {
+public:
+    explicit RecordLineReader(std::string_view fileText) : rest_(fileText) {}
+
+    // Reads the next nickname's lines; false when the file holds no more.
+    bool next();
+    // False only for notes at the very start of a file that failed the check.
+    bool hasAliasLine() const { return hasAliasLine_; }
+    // The alias line without "alias" and its separator.
+    std::string_view aliasText() const { return aliasText_; }
+    // Each note line without "note" and its separator, whichever nickname it names.
+    const std::vector<std::string_view>& noteTexts() const { return noteTexts_; }
+
+private:
+    std::string_view takeLine();
+
+    std::string_view rest_;
+    bool hasAliasLine_ = false;
+    std::string_view aliasText_;
+    std::vector<std::string_view> noteTexts_;
+};
+
 // Walks the records of a nickname file in file order, each built in one reused buffer:
 // alias text + "|", then "|" + note text + "^^" for every note line that follows.
-// Lines end at CR (an LF right after it belongs to the line end); a lone LF is text.
 class RecordReader {
 public:
-    explicit RecordReader(std::string_view fileText) : rest_(fileText) {}
+    explicit RecordReader(std::string_view fileText) : lines_(fileText) {}
 
     // Builds the next record; false when the file holds no more.
     bool next();
@@ -26,10 +49,7 @@ public:
     std::string& record() { return record_; }
 
 private:
-    std::string_view takeLine();
-    void addNote(std::string_view line);
-
-    std::string_view rest_;
+    RecordLineReader lines_;
     std::string record_;
 };
 

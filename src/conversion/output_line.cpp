@@ -8,12 +8,11 @@
 namespace nickbridge {
 namespace {
 
-// The name boxes blank their field only when clear; the others keep theirs only when ticked.
 std::string_view nameIf(BoxState box, std::string_view value) {
-    return box == BoxState::Clear ? std::string_view{} : value;
+    return keepsName(box) ? value : std::string_view{};
 }
 std::string_view fieldIf(BoxState box, std::string_view value) {
-    return box == BoxState::Ticked ? value : std::string_view{};
+    return keepsField(box) ? value : std::string_view{};
 }
 
 // A value inside its column's quotes. Most values hold no quote and are copied whole; in one that

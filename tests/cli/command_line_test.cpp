@@ -151,8 +151,52 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{"FieldsWithoutList", {"s", "o", "--fields"}, "--fields"},
         RejectedCase{"NoArguments", {}, "SOURCE"}, RejectedCase{"OutputMissing", {"s"}, "OUTPUT"},
         RejectedCase{"ThirdPath", {"s", "o", "extra"}, "extra"},
-        RejectedCase{"UnknownOption", {"--overwrite", "s", "o"}, "--overwrite"}),
+        RejectedCase{"UnknownOption", {"--overwrite", "s", "o"}, "--overwrite"},
+        RejectedCase{"UnknownFormat", {"--format", "ldif", "s", "o"}, "ldif"},
+        RejectedCase{"UnknownCharset", {"--charset", "latin9", "s", "o.vcf"}, "latin9"},
+        RejectedCase{"CharsetWithCsv", {"--charset", "utf-8", "s", "o.txt"}, "--charset"},
+        RejectedCase{"NoFoldWithCsv", {"--no-fold", "--format", "csv", "s", "o.vcf"},
+                     "--no-fold"}),
     caseLabel<RejectedCase>);
+
+struct FormatCase {
+    const char* label;
+    std::vector<std::string> args;
+    OutputChoice expected;
+};
+
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.label; }
+
+class OutputFormatChoice : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(OutputFormatChoice, FollowsTheOptionsAndTheOutputName) {
+    const auto parsed = parse(GetParam().args);
+    ASSERT_TRUE(std::holds_alternative<ConvertRequest>(parsed)) << std::get<EarlyExit>(parsed).err;
+    EXPECT_EQ(std::get<ConvertRequest>(parsed).output, GetParam().expected);
+}
+
+constexpr OutputChoice kCsv{};
+constexpr OutputChoice kVCard{OutputFormat::VCard, {}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OutputFormatChoice,
+    ::testing::Values(
+        FormatCase{"CsvByDefault", {"s", "o.txt"}, kCsv},
+        FormatCase{"VcfOutputMeansVCard", {"s", "o.vcf"}, kVCard},
+        FormatCase{"VcfInAnyCase", {"s", "O.VcF"}, kVCard},
+        FormatCase{"VcfMustEndTheName", {"s", "o.vcf.txt"}, kCsv},
+        FormatCase{"FormatOption", {"--format", "vcard", "s", "-"}, kVCard},
+        FormatCase{"FormatOptionAnyCase", {"--format=VCard", "s", "o"}, kVCard},
+        FormatCase{"FormatOptionWinsOverTheName", {"--format", "csv", "s", "o.vcf"}, kCsv},
+        FormatCase{"Charset", {"--charset", "macintosh", "s", "o.vcf"},
+                   {OutputFormat::VCard, {Charset::Macintosh, true}}},
+        FormatCase{"CharsetUtf8", {"--charset=utf-8", "s", "o.vcf"},
+                   {OutputFormat::VCard, {Charset::Utf8, true}}},
+        FormatCase{"CharsetWindows", {"--charset", "windows-1252", "s", "o.vcf"},
+                   {OutputFormat::VCard, {Charset::Windows1252, true}}},
+        FormatCase{"NoFold", {"--no-fold", "--format", "vcard", "s", "o"},
+                   {OutputFormat::VCard, {Charset::Auto, false}}}),
+    caseLabel<FormatCase>);
 
 TEST(UnknownFieldMessage, NamesEveryKnownField) {
     const auto parsed = parse({"--fields", "colour", "s", "o"});
@@ -177,6 +221,9 @@ TEST(HelpOption, DescribesTheOptionsAndSucceeds) {
         const auto& exit = std::get<EarlyExit>(parsed);
         EXPECT_EQ(exit.exitCode, 0) << flag;
         EXPECT_THAT(exit.out, HasSubstr("--fields")) << flag;
+        for (const char* option : {"--format", "--charset", "--no-fold", ".vcf"}) {
+            EXPECT_THAT(exit.out, HasSubstr(option)) << flag;
+        }
         EXPECT_THAT(exit.out, HasSubstr("SOURCE")) << flag;
         EXPECT_THAT(exit.out, HasSubstr("OUTPUT")) << flag;
         EXPECT_THAT(exit.err, IsEmpty()) << flag;

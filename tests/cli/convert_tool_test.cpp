@@ -315,6 +315,42 @@ TEST_F(ConvertToolTest, StandardInputConvertsIntoAFile) {
     EXPECT_EQ(readBytes(folder_.file("converted.txt")), kKimLine);
 }
 
+TEST_F(ConvertToolTest, VcfOutputIsAVCardOfEveryNickname) {
+    const std::string output = folder_.file("contacts.VCF");
+    const RunResult result = run({kExample, output});
+
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "Conversion Complete to ouput file \"" + output + "\".\n");
+    const std::string vcard = readBytes(output);
+    std::size_t cards = 0;
+    for (std::size_t at = 0; (at = vcard.find("BEGIN:VCARD\r\n", at)) != std::string::npos; ++at)
+        ++cards;
+    EXPECT_EQ(cards, 8u);
+    EXPECT_THAT(vcard, HasSubstr("\r\nADR;TYPE=HOME:;;12 Harbour Road\\nNorthport;;;;\r\n"));
+    EXPECT_EQ(vcard, readBytes(std::string(NICKBRIDGE_EXAMPLES_DIR) + "/sample-nicknames.vcf"));
+}
+
+TEST_F(ConvertToolTest, VCardGoesToStandardOutputFromStandardInput) {
+    writeBytes(folder_.file("kim.txt"), "alias kim Kim Lee <kim@work>, k\xe9@home\r\n");
+    const RunResult result = run({"--format", "vcard", "--no-fold", "-", "-"},
+                                 "exec <" + shellQuoted(folder_.file("kim.txt")) + "; ");
+
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "Conversion Complete to ouput file \"-\".\n");
+    EXPECT_THAT(result.out, HasSubstr("\r\nEMAIL;TYPE=INTERNET:kim@work\r\n"
+                                      "EMAIL;TYPE=INTERNET:k\xc3\xa9@home\r\n"));
+}
+
+TEST_F(ConvertToolTest, RefusedSourceLeavesAnExistingVCardAlone) {
+    writeBytes(folder_.file("diary.txt"), "Dear diary\r\n");
+    writeBytes(folder_.file("old.vcf"), "old");
+    const RunResult result = run({folder_.file("diary.txt"), folder_.file("old.vcf")});
+
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "This does not appear to be a Eudora Nicknames file.\n");
+    EXPECT_EQ(readBytes(folder_.file("old.vcf")), "old");
+}
+
 TEST_F(ConvertToolTest, UsageErrorExitsWithTwoAndConvertsNothing) {
     writeBytes(folder_.file("nicknames.txt"), kNickname);
     const RunResult result =

@@ -251,5 +251,31 @@ TEST_F(ConvertCommandTest, ConvertsListedRecordsBeforeTheFile) {
     EXPECT_TRUE(records.empty());
 }
 
+TEST_F(ConvertCommandTest, VCardCommandWritesTheVCardBesideTheOutputFileAndNamesIt) {
+    fs::copy_file(kData / "vcard_mapping.txt", source);
+    const std::string vcard = dir.file("converted.vcf");
+
+    EXPECT_EQ(runVCardCommand(source, output, {}, records, report), ConvertOutcome::Converted);
+    EXPECT_EQ(testing::readBytes(vcard), testing::readBytes(kData / "vcard_mapping.vcf"));
+    EXPECT_FALSE(fs::exists(output));
+    EXPECT_EQ(report.events,
+              (Events{"completion: Conversion Complete to ouput file \"" + vcard + "\".",
+                      "reset choosers"}));
+}
+
+TEST_F(ConvertCommandTest, VCardCommandRefusesAsTheConvertCommandDoes) {
+    testing::writeBytes(source, "Dear diary\r\n");
+    testing::writeBytes(dir.file("converted.vcf"), "old");
+
+    EXPECT_EQ(runVCardCommand(source, output, {}, records, report), ConvertOutcome::Refused);
+    EXPECT_EQ(testing::readBytes(dir.file("converted.vcf")), "old");
+    EXPECT_EQ(report.events,
+              (Events{"problem: This does not appear to be a Eudora Nicknames file.",
+                      "source chooser"}));
+    report.events.clear();
+    EXPECT_EQ(runVCardCommand("", output, {}, records, report), ConvertOutcome::NothingToDo);
+    EXPECT_EQ(report.events, (Events{"problem: Nothing to do."}));
+}
+
 }  // namespace
 }  // namespace nickbridge

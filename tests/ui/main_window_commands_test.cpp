@@ -2,7 +2,9 @@
 // What the main window's buttons, path fields and access keys do.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -81,6 +83,45 @@ TEST_F(MainWindowCommands, ConvertReadsTheBoxesAsTheyStandWhenPressed) {
     const std::string written = readBytes(output);
     EXPECT_EQ(written.find("bob@home"), std::string::npos) << written;
     EXPECT_NE(written.find("\"\","), std::string::npos) << written;
+}
+
+TEST_F(MainWindowCommands, ConvertToVCardWritesConvertedVcfBesideTheOutputAndNamesIt) {
+    const std::string data = NICKBRIDGE_TEST_DATA_DIR;
+    window_.setSourcePath(data + "/vcard_mapping.txt");
+    window_.setOutputPath(folder_.file("converted.txt"));
+    auto* command = window_.findChild<QAction*>(QStringLiteral("vcard"));
+    ASSERT_NE(command, nullptr);
+    auto* file = window_.findChild<QMenu*>(QStringLiteral("file"));
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(file->actions().value(0), command);
+    EXPECT_EQ(command->text(), QStringLiteral("Convert to &vCard"));
+
+    command->trigger();
+
+    const std::string vcard = folder_.file("converted.vcf");
+    EXPECT_EQ(readBytes(vcard), readBytes(data + "/vcard_mapping.vcf"));
+    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "converted.txt"));
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].text,
+              QString::fromStdString("Conversion Complete to ouput file \"" + vcard + "\"."));
+    EXPECT_EQ(window_.outputPath(), folder_.file("converted.txt"));
+    EXPECT_EQ(calls_.reset, 1);
+}
+
+TEST_F(MainWindowCommands, ConvertToVCardRefusesAsConvertDoes) {
+    window_.setSourcePath(folder_.file("missing.txt"));
+    window_.setOutputPath("");
+    window_.findChild<QAction*>(QStringLiteral("vcard"))->trigger();
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_TRUE(messages_.shown[0].text.startsWith(QStringLiteral("Cannot read the nickname file")))
+        << messages_.shown[0].text.toStdString();
+
+    window_.setSourcePath("");
+    window_.setOutputPath(folder_.file("converted.txt"));
+    window_.findChild<QAction*>(QStringLiteral("vcard"))->trigger();
+    ASSERT_EQ(messages_.shown.size(), 2u);
+    EXPECT_EQ(messages_.shown[1].text, QStringLiteral("Nothing to do."));
+    EXPECT_EQ(calls_.reset, 0);
 }
 
 TEST_F(MainWindowCommands, ConvertWithAnEmptyPathHasNothingToDo) {

@@ -16,6 +16,8 @@
 #include <QTest>
 #include <array>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "ui/etched_frame.h"
 #include "ui/focus_ring.h"
@@ -238,20 +240,26 @@ TEST_F(MainWindowLayout, ColoursAreTealGreyAndHighlightText) {
               QApplication::palette().color(QPalette::Text));
 }
 
-TEST_F(MainWindowLayout, TheMenusHoldExitAndAboutWithTheirAccessKeys) {
+TEST_F(MainWindowLayout, TheMenusHoldTheirCommandsWithTheirAccessKeys) {
     const struct {
         const char* menu;
         const char* menuTitle;
-        const char* item;
-        const char* itemText;
-    } menus[] = {{"file", "&File", "exit", "E&xit"}, {"help", "&Help", "about", "&About"}};
+        std::vector<std::pair<const char*, const char*>> items;  // object name, text
+    } menus[] = {{"file", "&File", {{"vcard", "Convert to &vCard"}, {"exit", "E&xit"}}},
+                 {"help", "&Help", {{"about", "&About"}}}};
     for (const auto& m : menus) {
         const auto* menu = window_.findChild<QMenu*>(QLatin1String(m.menu));
         ASSERT_NE(menu, nullptr) << m.menu;
         EXPECT_EQ(menu->title(), QLatin1String(m.menuTitle));
-        ASSERT_EQ(menu->actions().size(), 1) << m.menu;
-        EXPECT_EQ(menu->actions().front()->objectName(), QLatin1String(m.item));
-        EXPECT_EQ(menu->actions().front()->text(), QLatin1String(m.itemText));
+        std::vector<std::pair<QString, QString>> items;
+        for (const QAction* action : menu->actions()) {
+            if (!action->isSeparator()) items.emplace_back(action->objectName(), action->text());
+        }
+        ASSERT_EQ(items.size(), m.items.size()) << m.menu;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(items[i].first, QLatin1String(m.items[i].first));
+            EXPECT_EQ(items[i].second, QLatin1String(m.items[i].second));
+        }
     }
 }
 

@@ -215,6 +215,10 @@ void MainWindow::buildControls() {
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("file"));
+    QAction* vcard = file->addAction(QStringLiteral("Convert to &vCard"), this,
+                                     &MainWindow::onConvertToVCardTriggered);
+    vcard->setObjectName(QStringLiteral("vcard"));
+    file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &MainWindow::onExitTriggered);
     exit->setObjectName(QStringLiteral("exit"));
 
@@ -312,6 +316,11 @@ void MainWindow::saveOnClose() { saveall(); }
 void MainWindow::onConvertClicked() {
     WindowReport report(*this, *choosers_);
     runConvertCommand(sourcePath(), outputPath(), fieldSelection(), records, report);
+}
+
+void MainWindow::onConvertToVCardTriggered() {
+    WindowReport report(*this, *choosers_);
+    runVCardCommand(sourcePath(), outputPath(), fieldSelection(), records, report);
 }
 
 void MainWindow::onExitTriggered() {

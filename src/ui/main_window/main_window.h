@@ -58,6 +58,7 @@ protected:
 
 private slots:
     void onConvertClicked();
+    void onConvertToVCardTriggered();
     void onExitTriggered();
     void onAboutTriggered();
 

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+#include "alias_text.h"
+
+namespace nickbridge {
+namespace {
+
+constexpr auto npos = std::string_view::npos;
+
+bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+// A leading nickname and what follows it.
+AliasParts splitLeadingName(std::string_view text) {
+    text = trimmed(text);
+    if (text.starts_with('"')) {
+        const std::size_t close = text.find('"', 1);
+        if (close != npos) return {text.substr(1, close - 1), trimmed(text.substr(close + 1))};
+    }
+    std::size_t end = 0;
+    while (end < text.size() && !isBlank(text[end])) ++end;
+    return {text.substr(0, end), trimmed(text.substr(end))};
+}
+
+}  // namespace
+
+AliasParts splitAliasText(std::string_view aliasText) { return splitLeadingName(aliasText); }
+
+std::string_view afterNickname(std::string_view noteText) {
+    return splitLeadingName(noteText).addresses;
+}
+
+std::size_t entryEnd(std::string_view list, std::size_t from) {
+    bool quoted = false;
+    bool inAngle = false;
+    std::size_t depth = 0;  // parentheses
+    for (std::size_t at = from; at < list.size(); ++at) {
+        const char c = list[at];
+        if (quoted) {
+            if (c == '"') quoted = false;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == '(') {
+            ++depth;
+        } else if (c == ')' && depth > 0) {
+            --depth;
+        } else if (depth == 0 && c == '<') {
+            inAngle = true;
+        } else if (depth == 0 && c == '>') {
+            inAngle = false;
+        } else if (c == ',' && depth == 0 && !inAngle) {
+            return at;
+        }
+    }
+    return list.size();
+}
+
+AddressEntry readAddressEntry(std::string_view entry) {
+    entry = trimmed(entry);
+    // "Name <addr>": the address is inside the last "<…>" outside quotes.
+    bool quoted = false;
+    std::size_t lt = npos;
+    for (std::size_t at = 0; at < entry.size(); ++at) {
+        if (entry[at] == '"') quoted = !quoted;
+        if (!quoted && entry[at] == '<') lt = at;
+    }
+    if (lt != npos) {
+        const std::size_t gt = entry.find('>', lt);
+        return {trimmed(entry.substr(lt + 1, (gt == npos ? entry.size() : gt) - lt - 1)), true};
+    }
+    // "addr (comment)": the address is what stands before the first "(".
+    std::string_view address = trimmed(entry.substr(0, entry.find('(')));
+    if (address.find('@') != npos) return {address, true};
+    // A nickname that holds blanks is named in quotes.
+    if (address.size() >= 2 && address.front() == '"' && address.back() == '"') {
+        address = address.substr(1, address.size() - 2);
+    }
+    return {address, false};
+}
+
+}  // namespace nickbridge

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace nickbridge {
+
+// The nicknames of one file, compared without regard to case as the mail client compares them:
+// the address list each was first defined with, so a list can name its members by nickname, and
+// which alias line of its nickname each record is, so a nickname's second alias line gets a card
+// of its own. Built in one pass before the cards are written; the cards then look up only the
+// words of their lists.
+class NicknameIndex {
+public:
+    // Reads every alias line of the file. The views stay valid as long as `fileText`.
+    explicit NicknameIndex(std::string_view fileText);
+
+    bool defines(std::string_view nickname) const { return entries_.contains(nickname); }
+    // The address list first defined for `nickname`, for the card numbered `card`; nullptr when
+    // the file defines none or that card took it already (a list that names a member twice).
+    const std::string_view* addressesFor(std::string_view nickname, std::size_t card);
+    // Which alias line of its nickname the record numbered `record` (from 0, in file order) is:
+    // 1 for the first, 2 for the second…
+    std::uint32_t ordinalOf(std::size_t record) const { return ordinals_[record]; }
+
+    // Nicknames compared without regard to ASCII case.
+    static bool sameNickname(std::string_view a, std::string_view b);
+
+private:
+    struct FoldedHash {
+        std::size_t operator()(std::string_view text) const;
+    };
+    struct FoldedEqual {
+        bool operator()(std::string_view a, std::string_view b) const { return sameNickname(a, b); }
+    };
+    struct Entry {
+        std::string_view addresses;
+        std::uint32_t met = 0;
+        std::size_t takenByCard = 0;  // card numbers start at 1
+    };
+
+    std::unordered_map<std::string_view, Entry, FoldedHash, FoldedEqual> entries_;
+    std::vector<std::uint32_t> ordinals_;
+};
+
+}  // namespace nickbridge

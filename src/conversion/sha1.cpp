@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: MIT
+#include "sha1.h"
+
+namespace nickbridge {
+namespace {
+
+constexpr std::uint32_t rotl(std::uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
+
+}  // namespace
+
+void Sha1::compress() {
+    std::array<std::uint32_t, 80> w{};
+    for (std::size_t i = 0; i < 16; ++i) {
+        w[i] = std::uint32_t{block_[4 * i]} << 24 | std::uint32_t{block_[4 * i + 1]} << 16 |
+               std::uint32_t{block_[4 * i + 2]} << 8 | std::uint32_t{block_[4 * i + 3]};
+    }
+    for (std::size_t i = 16; i < 80; ++i) w[i] = rotl(w[i - 3] ^ w[i - 8] ^ w[i - 14] ^ w[i - 16], 1);
+    std::uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3], e = state_[4];
+    for (std::size_t i = 0; i < 80; ++i) {
+        std::uint32_t f = 0;
+        std::uint32_t k = 0;
+        if (i < 20) {
+            f = (b & c) | (~b & d), k = 0x5A827999;
+        } else if (i < 40) {
+            f = b ^ c ^ d, k = 0x6ED9EBA1;
+        } else if (i < 60) {
+            f = (b & c) | (b & d) | (c & d), k = 0x8F1BBCDC;
+        } else {
+            f = b ^ c ^ d, k = 0xCA62C1D6;
+        }
+        const std::uint32_t next = rotl(a, 5) + f + e + k + w[i];
+        e = d, d = c, c = rotl(b, 30), b = a, a = next;
+    }
+    state_[0] += a, state_[1] += b, state_[2] += c, state_[3] += d, state_[4] += e;
+}
+
+void Sha1::update(std::string_view bytes) {
+    length_ += bytes.size();
+    for (const char c : bytes) {
+        block_[filled_++] = static_cast<std::uint8_t>(c);
+        if (filled_ == block_.size()) {
+            compress();
+            filled_ = 0;
+        }
+    }
+}
+
+Sha1Digest Sha1::finish() {
+    // Padding: one bit, zeros up to 56 bytes into the block, then the length in bits.
+    const std::uint64_t bits = length_ * 8;
+    const auto put = [this](std::uint8_t byte) {
+        block_[filled_++] = byte;
+        if (filled_ == block_.size()) {
+            compress();
+            filled_ = 0;
+        }
+    };
+    put(0x80);
+    while (filled_ != 56) put(0);
+    for (int shift = 56; shift >= 0; shift -= 8) put(static_cast<std::uint8_t>(bits >> shift));
+
+    Sha1Digest digest{};
+    for (std::size_t i = 0; i < digest.size(); ++i) {
+        digest[i] = static_cast<std::uint8_t>(state_[i / 4] >> (24 - 8 * (i % 4)));
+    }
+    return digest;
+}
+
+Sha1Digest sha1(std::string_view bytes) {
+    Sha1 hash;
+    hash.update(bytes);
+    return hash.finish();
+}
+
+}  // namespace nickbridge

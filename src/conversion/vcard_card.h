@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "field_selection.h"
+#include "nickname_index.h"
+#include "note_tags.h"
+#include "output_writer.h"
+#include "text_charset.h"
+#include "vcard_text.h"
+
+namespace nickbridge {
+
+class RecordLineReader;
+
+// Builds the vCard of one nickname after another: the properties in the order importers expect,
+// each escaped and folded, straight into the writer.
+class VCardBuilder {
+public:
+    VCardBuilder(const FieldSelection& selection, Charset charset, bool fold,
+                 NicknameIndex& nicknames, LineWriter& out);
+
+    // Writes the card of the nickname the reader stands on; a blank alias line without notes
+    // gives none. False when the writer failed.
+    bool write(const RecordLineReader& record);
+
+private:
+    void writeNames(const RecordLineReader& record, std::string_view nickname,
+                    std::string_view addresses);
+    void writeEmails(std::string_view nickname, std::string_view addresses);
+    void writePhones();
+    void writeAddress(std::string_view type, NoteTag street);
+    void writeUid(std::string_view nickname, std::size_t record);
+
+    // Starts a property line with its name and parameters and the ":".
+    void begin(std::string_view nameAndParameters);
+    // Appends one value to the line begun; true when it held anything.
+    bool value(std::string_view raw, ValueKind kind = ValueKind::Text);
+    // Ends the line begun.
+    void end();
+    // A line that never changes.
+    void fixedLine(std::string_view line);
+    // A whole property with one value; left out when the value is empty.
+    void property(std::string_view nameAndParameters, std::string_view raw,
+                  ValueKind kind = ValueKind::Text);
+    // One property per line of `raw` (or per comma, with `commas`).
+    void propertyPerLine(std::string_view nameAndParameters, std::string_view raw, bool commas,
+                         ValueKind kind = ValueKind::Text);
+    std::string_view tag(NoteTag which) const { return tags_[which]; }
+
+    const FieldSelection selection_;
+    const CharDecoder decoder_;
+    const bool fold_;
+    NicknameIndex& nicknames_;
+    LineWriter& out_;
+    bool writerFailed_ = false;
+    std::size_t recordNumber_ = 0;  // of the next record, from 0, cards or not
+    std::size_t cardNumber_ = 0;    // of the card being written, from 1
+
+    NoteTags tags_;
+    std::string line_;      // the property line being built, unfolded
+    std::string notes_;     // the NOTE: free text, then words of the address list no nickname names
+    std::string fullName_;  // the FN when put together from first and last name
+    std::string uidName_;   // what the UID is made from
+};
+
+}  // namespace nickbridge

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+#include "vcard_text.h"
+
+namespace nickbridge {
+namespace {
+
+constexpr char32_t kLineBreak = U'\n';
+
+bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+std::string_view trimmed(std::string_view raw) {
+    while (!raw.empty() && isBlankOrControl(raw.front())) raw.remove_prefix(1);
+    while (!raw.empty() && isBlankOrControl(raw.back())) raw.remove_suffix(1);
+    return raw;
+}
+
+enum class CharRole { Kept, Blank, LeftOut };
+
+// What a character becomes: kept, a blank (space, TAB, line break: kept between other
+// characters only) or left out (other control characters).
+CharRole roleOf(char32_t c) {
+    if (c == U' ' || c == U'\t' || c == U'\x03' || c == U'\n' || c == U'\r') return CharRole::Blank;
+    if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F)) return CharRole::LeftOut;
+    return CharRole::Kept;
+}
+
+// Reads the character at `at`, CR LF as one.
+char32_t nextChar(std::string_view value, std::size_t& at, const CharDecoder& decoder) {
+    const char32_t c = decoder.next(value, at);
+    if (c == U'\r' && at < value.size() && value[at] == '\n') ++at;
+    return c;
+}
+
+// Calls `take` with each character the value keeps, a line break as U'\n'. Blanks count only
+// between kept characters, so a run of them is passed on once the next kept character shows.
+template <typename Take>
+void forEachKeptChar(std::string_view raw, const CharDecoder& decoder, ValueKind kind,
+                     Take&& take) {
+    const std::string_view value = trimmed(raw);
+    const auto passBlanks = [&](std::size_t from, std::size_t to) {
+        for (std::size_t at = from; at < to;) {
+            const char32_t c = nextChar(value, at, decoder);
+            if (roleOf(c) != CharRole::Blank) continue;
+            if (c == U' ' || c == U'\t') {
+                take(c);
+            } else if (kind == ValueKind::Text) {
+                take(kLineBreak);
+            }
+        }
+    };
+    constexpr std::size_t kNone = std::string_view::npos;
+    std::size_t runStart = kNone;  // where the blanks and left-out characters before `at` began
+    bool keptAny = false;
+    for (std::size_t at = 0; at < value.size();) {
+        const std::size_t here = at;
+        const char32_t c = nextChar(value, at, decoder);
+        if (roleOf(c) != CharRole::Kept) {
+            if (runStart == kNone) runStart = here;
+            continue;
+        }
+        if (runStart != kNone && keptAny) passBlanks(runStart, here);
+        runStart = kNone;
+        take(c);
+        keptAny = true;
+    }
+}
+
+// Whether the value, its ends already trimmed, goes into the line as it stands: printable ASCII
+// with nothing to escape. Most values do, and are copied whole.
+bool isPlain(std::string_view value, ValueKind kind) {
+    for (const char c : value) {
+        if (c < 0x20 || c > 0x7E) return false;
+        if (kind == ValueKind::Text && (c == '\\' || c == ',' || c == ';')) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string cleanValue(std::string_view raw, const CharDecoder& decoder, ValueKind kind) {
+    std::string text;
+    appendClean(text, raw, decoder, kind);
+    return text;
+}
+
+void appendClean(std::string& out, std::string_view raw, const CharDecoder& decoder,
+                 ValueKind kind) {
+    forEachKeptChar(raw, decoder, kind, [&out](char32_t c) { appendUtf8(out, c); });
+}
+
+bool appendValue(std::string& line, std::string_view raw, const CharDecoder& decoder,
+                 ValueKind kind) {
+    if (const std::string_view value = trimmed(raw); isPlain(value, kind)) {
+        line += value;
+        return !value.empty();
+    }
+    const std::size_t start = line.size();
+    forEachKeptChar(raw, decoder, kind, [&line, kind](char32_t c) {
+        if (kind == ValueKind::Text) {
+            switch (c) {
+                case U'\\':
+                case U',':
+                case U';':
+                    line += '\\';
+                    break;
+                case kLineBreak:
+                    line += "\\n";
+                    return;
+                default:
+                    break;
+            }
+        }
+        appendUtf8(line, c);
+    });
+    return line.size() != start;
+}
+
+void appendFolded(std::string& out, std::string_view line, bool fold) {
+    const auto isContinuation = [&line](std::size_t at) {
+        return (static_cast<unsigned char>(line[at]) & 0xC0u) == 0x80;
+    };
+    const auto isSpace = [&line](std::size_t at) { return line[at] == ' ' || line[at] == '\t'; };
+    std::size_t room = kVCardLineLimit;
+    while (fold && line.size() > room) {
+        // The longest piece that fits and ends neither inside a character nor before a blank;
+        // failing that, the longest that ends outside a character.
+        std::size_t cut = room;
+        while (cut > 0 && (isContinuation(cut) || isSpace(cut))) --cut;
+        if (cut == 0) {
+            cut = room;
+            while (cut > 0 && isContinuation(cut)) --cut;
+        }
+        out += line.substr(0, cut);
+        out += "\r\n ";
+        line.remove_prefix(cut);
+        room = kVCardLineLimit - 1;
+    }
+    out += line;
+}
+
+}  // namespace nickbridge
