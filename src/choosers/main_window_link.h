@@ -7,7 +7,7 @@ namespace nickbridge::choosers {
 
 // The source chooser's entries of the window state: `firstFile`, `firstDir`, `firstDrive`.
 struct SourceEntries {
-    std::string file;  // a folder: the file list's
+    std::string fileListFolder;  // the folder the file list shows
     std::string dir;
     std::string drive;
 };
@@ -22,15 +22,15 @@ struct OutputEntries {
 class MainWindowLink {
 public:
     virtual ~MainWindowLink() = default;
-    virtual void setSourcePath(const std::string& path) = 0;  // Text1
-    virtual void setOutputPath(const std::string& path) = 0;  // Text2
+    virtual void setSourcePath(const std::string& path) = 0;
+    virtual void setOutputPath(const std::string& path) = 0;
     virtual SourceEntries sourceEntries() const = 0;
     virtual void setSourceEntries(const SourceEntries& entries) = 0;
     virtual OutputEntries outputEntries() const = 0;
     virtual void setOutputEntries(const OutputEntries& entries) = 0;
     // The main window's own operations; a failed save is shown by the main window.
-    virtual void saveall() = 0;
-    virtual void restoreall() = 0;
+    virtual void saveSettings() = 0;
+    virtual void restoreSettings() = 0;
     // Empties `records`.
     virtual void clearRecords() = 0;
 };
@@ -39,7 +39,7 @@ public:
 class ChooserWindow {
 public:
     virtual ~ChooserWindow() = default;
-    // Text1 of the chooser: the name box or the folder box.
+    // The chooser's text box: the file name box or the folder box.
     virtual void setNameBox(const std::string& text) = 0;
     virtual bool nameBoxIsEmpty() const = 0;
     // Ends the modal showing; the chooser keeps its state.

@@ -59,10 +59,10 @@ struct Tag {
 };
 
 constexpr std::array<Tag, 4> kTags{{
-    {"<name:", &FieldViews::username, true},
+    {"<name:", &FieldViews::fullName, true},
     {"<phone:", &FieldViews::phone, false},
     {"<address:", &FieldViews::address, false},
-    {"<fax:", &FieldViews::FAX, false},
+    {"<fax:", &FieldViews::fax, false},
 }};
 
 // A tag's value runs to the first ">" after it, and the last tag of a word that has a ">" after it
@@ -136,7 +136,7 @@ std::string_view notesText(std::string_view blob) {
 
 }  // namespace
 
-void replaceCode3(std::string& recordText) {
+void spaceOutLineBreakMarks(std::string& recordText) {
     char* const begin = recordText.data();
     const std::size_t size = recordText.size();
     for (char* p = begin;
@@ -151,23 +151,23 @@ FieldViews extractFieldViews(std::string_view blob) {
     const std::size_t bars = blob.find("||");
     const bool hasNotes = bars != npos && bars + 2 < blob.size();
 
-    if (!hasNotes) fields.username = nameWithoutNotes(blob);
+    if (!hasNotes) fields.fullName = nameWithoutNotes(blob);
     readTags(blob, hasNotes ? bars + 2 : npos, fields);
-    const std::string_view name = fields.username;
+    const std::string_view name = fields.fullName;
     if (const std::size_t space = name.find(' '); space == npos) {
-        fields.firstname = name;
+        fields.firstName = name;
     } else {
-        fields.firstname = name.substr(0, space);
-        fields.lastname = name.substr(space + 1);
+        fields.firstName = name.substr(0, space);
+        fields.lastName = name.substr(space + 1);
     }
-    fields.emailAddr = emailAddress(blob);
-    fields.NOTE = notesText(blob);
+    fields.email = emailAddress(blob);
+    fields.notes = notesText(blob);
     return fields;
 }
 
 FieldSet extractFields(std::string_view recordText) {
     std::string cleaned(recordText);
-    replaceCode3(cleaned);
+    spaceOutLineBreakMarks(cleaned);
     return convertFieldSet<std::string>(extractFieldViews(cleaned));
 }
 

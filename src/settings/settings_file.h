@@ -12,10 +12,10 @@ namespace nickbridge {
 
 inline constexpr const char* kSettingsFileName = "nbr.ini";
 
-// Everything saveall writes, in the fifteen lines' order.
+// Everything saveSettings writes, in the fifteen lines' order.
 struct SettingsValues {
-    std::string sourcePath;   // line 1: Text1
-    std::string outputPath;   // line 2: Text2
+    std::string sourcePath;   // line 1
+    std::string outputPath;   // line 2
     std::string firstFile;    // line 3
     std::string firstDir;     // line 4
     std::string firstDrive;   // line 5
@@ -52,8 +52,8 @@ RestoredValues readSettings(std::istream& in);
 // every later value to another line.
 std::optional<std::string> settingsText(const SettingsValues& values);
 
-// nbr.ini: fifteen bare value lines, no header or keys. The path is resolved against the
-// current folder at each access, as the program has always done.
+// nbr.ini: fifteen bare value lines, no header or keys. A relative path is resolved against the
+// current folder at each access, so runs started from different folders keep their own settings.
 class SettingsFile {
 public:
     explicit SettingsFile(std::string path = kSettingsFileName);

@@ -56,8 +56,8 @@ public:
     void setSourceEntries(const choosers::SourceEntries& entries) override { source = entries; }
     choosers::OutputEntries outputEntries() const override { return output; }
     void setOutputEntries(const choosers::OutputEntries& entries) override { output = entries; }
-    void saveall() override { calls.push_back("save"); }
-    void restoreall() override { calls.push_back("restore"); }
+    void saveSettings() override { calls.push_back("save"); }
+    void restoreSettings() override { calls.push_back("restore"); }
     void clearRecords() override { calls.push_back("clear records"); }
 };
 

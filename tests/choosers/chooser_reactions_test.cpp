@@ -57,7 +57,7 @@ TEST_F(ChooserReactions, ClickingAFileConfirmsItAtOnce) {
     SourceChooser& chooser = source();
     chooser.clickFile(1);
     EXPECT_EQ(main_.sourcePath, withSeparator(bytesOf(home()), "b.txt"));
-    EXPECT_EQ(main_.source.file, bytesOf(home()));  // a folder, not the file
+    EXPECT_EQ(main_.source.fileListFolder, bytesOf(home()));  // a folder, not the file
     EXPECT_EQ(main_.source.dir, bytesOf(home()));
     EXPECT_EQ(main_.source.drive, FakeDrives::kP);
     EXPECT_THAT(main_.calls, ElementsAre("save", "clear records"));

@@ -73,9 +73,9 @@ TEST_F(ConvertCommandTest, ConvertsEveryNicknameThenResetsChoosers) {
 TEST_F(ConvertCommandTest, SelectionBlanksUntickedFields) {
     testing::writeBytes(source, "alias bob bob@home\r\nnote bob <name:Bob Smith>Plays chess\r\n");
     FieldSelection selection;
-    selection.FN = BoxState::Greyed;
-    selection.EA = BoxState::Greyed;
-    selection.NOTEs = BoxState::Clear;
+    selection.firstName = BoxState::Greyed;
+    selection.email = BoxState::Greyed;
+    selection.notes = BoxState::Clear;
 
     EXPECT_EQ(run(source, output, selection), ConvertOutcome::Converted);
     EXPECT_EQ(

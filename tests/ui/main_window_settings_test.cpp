@@ -149,7 +149,7 @@ TEST_F(MainWindowSettings, SourcePathBytesSurviveRestoreEditAndSave) {
     const struct {
         const char* name;
         std::string restored;
-        const char* typed;  // at the end of Text1
+        const char* typed;  // at the end of the source path field
     } cases[] = {
         {"outside UTF-8", latin1Path, ""},
         {"outside UTF-8, edited", latin1Path, ".bak"},

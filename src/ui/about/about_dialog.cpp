@@ -139,7 +139,7 @@ void AboutDialog::buildControls() {
 
     setTabOrder(okButton_, sysInfoButton_);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(sysInfoButton_, &QPushButton::clicked, this, &AboutDialog::StartSysInfo);
+    connect(sysInfoButton_, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);
     siteLabel_->installEventFilter(this);
     iconLabel_->installEventFilter(this);
 }
@@ -159,7 +159,7 @@ void AboutDialog::placeOverOwner(const QWidget& owner) {
     move(clientPositionCentredOn(ownerWindow.frameGeometry(), size(), frameMargins(ownerWindow)));
 }
 
-void AboutDialog::StartSysInfo() {
+void AboutDialog::startSystemInformation() {
     const auto command = platform::systemInformationCommand(registry_);
     if (!command || !launcher_.start(*command)) {
         showMessage(this, QStringLiteral("System Information Is Unavailable At This Time"));

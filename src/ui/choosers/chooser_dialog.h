@@ -19,9 +19,9 @@ class FolderList;
 
 namespace nickbridge::ui {
 
-// What Form2 and Form3 share: a fixed teal window with the program icon, centred on its owner,
-// with no default or cancel button (Enter and Escape do nothing), whose close box closes it for
-// good; and the name box the reactions fill.
+// What the two chooser windows share: a fixed teal window with the program icon, centred on its
+// owner, with no default or cancel button (Enter and Escape do nothing), whose close box closes it
+// for good; and the name box the reactions fill.
 class ChooserDialog : public QDialog, public choosers::ChooserWindow {
 public:
     // Whether the user closed the window with its close box; it is then made anew when next

@@ -27,7 +27,7 @@ OutputChooserWindow::OutputChooserWindow(const platform::Drives& drives,
 }
 
 void OutputChooserWindow::buildControls() {
-    // Created in tab order: Drive1, Dir1, Text1, Label1, Command2, Command1.
+    // Created in tab order: drives, folders, folder box, its label, Cancel, OK.
     driveBox_ = makeDriveBox(twipsRect(2880, 1920, 2175, 315));
 
     folderView_ = new ChooserListView(this);

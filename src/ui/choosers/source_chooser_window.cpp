@@ -27,7 +27,7 @@ SourceChooserWindow::SourceChooserWindow(const platform::Drives& drives,
 }
 
 void SourceChooserWindow::buildControls() {
-    // Created in tab order: Dir1, Drive1, File1, Command1, Text1, Label1, Command2.
+    // Created in tab order: folders, drives, files, OK, name box, its label, Cancel.
     folderView_ = new ChooserListView(this);
     folderView_->setObjectName(QStringLiteral("Dir1"));
     folderView_->setGeometry(twipsRect(3120, 120, 2415, 1890));

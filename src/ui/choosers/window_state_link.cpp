@@ -14,7 +14,7 @@ choosers::SourceEntries WindowStateLink::sourceEntries() const {
 }
 
 void WindowStateLink::setSourceEntries(const choosers::SourceEntries& entries) {
-    window_.firstFile = entries.file;
+    window_.firstFile = entries.fileListFolder;
     window_.firstDir = entries.dir;
     window_.firstDrive = entries.drive;
 }
@@ -28,9 +28,9 @@ void WindowStateLink::setOutputEntries(const choosers::OutputEntries& entries) {
     window_.secondDrive = entries.drive;
 }
 
-void WindowStateLink::saveall() { window_.saveall(); }
+void WindowStateLink::saveSettings() { window_.saveSettings(); }
 
-void WindowStateLink::restoreall() { window_.restoreall(); }
+void WindowStateLink::restoreSettings() { window_.restoreSettings(); }
 
 void WindowStateLink::clearRecords() { window_.records.clear(); }
 

@@ -7,7 +7,8 @@ namespace nickbridge::ui {
 
 class MainWindow;
 
-// The choosers' way into Form1: its path fields, window state, saveall, restoreall and records.
+// The choosers' way into Form1: its path fields, window state, saveSettings, restoreSettings and
+// records.
 class WindowStateLink final : public choosers::MainWindowLink {
 public:
     explicit WindowStateLink(MainWindow& window) : window_(window) {}
@@ -18,8 +19,8 @@ public:
     void setSourceEntries(const choosers::SourceEntries& entries) override;
     choosers::OutputEntries outputEntries() const override;
     void setOutputEntries(const choosers::OutputEntries& entries) override;
-    void saveall() override;
-    void restoreall() override;
+    void saveSettings() override;
+    void restoreSettings() override;
     void clearRecords() override;
 
 private:

@@ -36,8 +36,9 @@ constexpr int kClientWidth = 6315;
 constexpr int kClientHeight = 3825;
 
 // The eight field boxes in kBoxOrder, the order of the settings file; positions are from
-// Frame3's corner. Only the settings file greys a box, and a greyed box means something different
-// for the two name boxes than for the others: the description tells a screen reader's user.
+// the field frame's corner. Only the settings file greys a box, and a greyed box means something
+// different for the two name boxes than for the others: the description tells a screen reader's
+// user.
 struct BoxDesign {
     const char* name;
     const char* label;
@@ -158,37 +159,37 @@ void MainWindow::buildControls() {
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
-    QGroupBox* frame1 = makeFrame(client, "Frame1", QStringLiteral("Eudora Nickname File"),
-                                  twipsRect(120, 120, 3015, 1095));
+    QGroupBox* sourceFrame = makeFrame(client, "Frame1", QStringLiteral("Eudora Nickname File"),
+                                       twipsRect(120, 120, 3015, 1095));
     sourcePathField_ = makePathField(
-        frame1, "Text1", inFrame(frame1, twipsRect(240, 360, 2775, 315)),
+        sourceFrame, "Text1", inFrame(sourceFrame, twipsRect(240, 360, 2775, 315)),
         QStringLiteral("Full path of the nickname file to convert. Double-click to choose it."));
-    browseSourceButton_ = makeButton(frame1, "Browse1", QStringLiteral("&Browse"),
-                                     inFrame(frame1, twipsRect(240, 720, 1215, 375)),
+    browseSourceButton_ = makeButton(sourceFrame, "Browse1", QStringLiteral("&Browse"),
+                                     inFrame(sourceFrame, twipsRect(240, 720, 1215, 375)),
                                      QStringLiteral("Browse for the nickname file"));
 
-    QGroupBox* frame2 =
+    QGroupBox* outputFrame =
         makeFrame(client, "Frame2", QStringLiteral("Output Folder for \"Converted.txt\""),
                   twipsRect(3240, 120, 3015, 1095));
     outputPathField_ = makePathField(
-        frame2, "Text2", inFrame(frame2, twipsRect(3360, 360, 2775, 315)),
+        outputFrame, "Text2", inFrame(outputFrame, twipsRect(3360, 360, 2775, 315)),
         QStringLiteral("Full path of the output file. Double-click to choose its folder."));
     outputPathField_->setBytes(platform::defaultOutputPath());
-    browseOutputButton_ = makeButton(frame2, "Browse2", QStringLiteral("B&rowse"),
-                                     inFrame(frame2, twipsRect(3360, 720, 1215, 375)),
+    browseOutputButton_ = makeButton(outputFrame, "Browse2", QStringLiteral("B&rowse"),
+                                     inFrame(outputFrame, twipsRect(3360, 720, 1215, 375)),
                                      QStringLiteral("Browse for the output folder"));
 
-    QGroupBox* frame3 = makeFrame(client, "Frame3", QStringLiteral("Import Fields"),
-                                  twipsRect(1440, 1320, 3375, 1935));
+    QGroupBox* fieldsFrame = makeFrame(client, "Frame3", QStringLiteral("Import Fields"),
+                                       twipsRect(1440, 1320, 3375, 1935));
     for (std::size_t i = 0; i < kBoxDesigns.size(); ++i) {
         const BoxDesign& design = kBoxDesigns[i];
         const QString caption = QLatin1String(design.caption);
-        auto* box = new FieldBox(frame3);
+        auto* box = new FieldBox(fieldsFrame);
         box->setObjectName(QLatin1String(design.name));
         box->setGeometry(twipsRect(design.left, design.top, kBoxSide, kBoxSide));
         box->setAccessibleName(caption);
         box->setAccessibleDescription(QLatin1String(design.description));
-        auto* label = new BoxCaption(caption, box, frame3);
+        auto* label = new BoxCaption(caption, box, fieldsFrame);
         label->setObjectName(QLatin1String(design.label));
         label->setGeometry(
             twipsRect(design.left + kLabelOffset, design.top, kLabelWidth, kBoxSide));
@@ -246,14 +247,14 @@ FieldSelection MainWindow::fieldSelection() const {
     return selection;
 }
 
-void MainWindow::saveall() {
+void MainWindow::saveSettings() {
     const SettingsValues values{sourcePath(), outputPath(), firstFile,   firstDir,
                                 firstDrive,   secondDir,    secondDrive, fieldSelection()};
     const SaveResult result = SettingsFile().save(values);
     if (!result.ok) showMessage(this, cannotSaveSettings(result.reason));
 }
 
-void MainWindow::restoreall() {
+void MainWindow::restoreSettings() {
     const RestoredValues values = SettingsFile().read();
     if (values.sourcePath) sourcePathField_->setBytes(*values.sourcePath);
     if (values.outputPath) outputPathField_->setBytes(*values.outputPath);
@@ -288,12 +289,12 @@ void MainWindow::loadStartupSettings() {
     } catch (const std::exception&) {
     }
     try {
-        restoreall();
+        restoreSettings();
     } catch (const std::exception&) {
     }
 }
 
-void MainWindow::saveOnClose() { saveall(); }
+void MainWindow::saveOnClose() { saveSettings(); }
 
 void MainWindow::onConvertClicked() {
     WindowReport report(*this, *choosers_);

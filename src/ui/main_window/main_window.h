@@ -17,7 +17,7 @@ namespace nickbridge::ui {
 class FieldBox;
 class PathField;
 
-// Form1: the main window. It owns the window state that the choosers, the settings file and the
+// The main window. It owns the window state that the choosers, the settings file and the
 // Convert command read and write, and it ends the program when it is closed.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -34,7 +34,7 @@ public:
     std::string secondDir;
     std::string secondDrive;
 
-    // Text1 and Text2, as bytes in the 8-bit code page.
+    // The two path fields, as bytes in the 8-bit code page.
     std::string sourcePath() const;
     void setSourcePath(const std::string& path);
     std::string outputPath() const;
@@ -43,9 +43,9 @@ public:
     FieldSelection fieldSelection() const;
 
     // Writes nbr.ini from the window state; a failure is shown, never thrown.
-    void saveall();
+    void saveSettings();
     // Applies what nbr.ini holds; whatever cannot be read keeps its current value.
-    void restoreall();
+    void restoreSettings();
 
     void setChoosers(std::unique_ptr<ChooserSeam> choosers);
 
