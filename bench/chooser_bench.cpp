@@ -45,7 +45,6 @@ public:
     void setOutputEntries(const choosers::OutputEntries&) override {}
     void saveSettings() override {}
     void restoreSettings() override {}
-    void clearRecords() override {}
 };
 
 class NoWindow final : public choosers::ChooserWindow {

@@ -25,7 +25,7 @@ using namespace nickbridge;
 
 using fuzzing::require;
 
-// What appendRecords must produce, counted from the raw lines: one record per non-note line,
+// What the record reader must produce, counted from the raw lines: one record per non-note line,
 // and the bytes each line adds (an alias line its text after 6 characters plus "|", a note
 // line its text after 5 characters plus "|" and "^^").
 struct LineTally {
@@ -190,7 +190,7 @@ void checkWholeFile(std::string_view text, const std::vector<std::string>& recor
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> records;
-    appendRecords(text, records);
+    for (RecordReader reader(text); reader.next();) records.push_back(reader.record());
     // A file that passed the check starts with an alias line, so no note line is orphaned.
     if (isNicknameFile(text)) {
         const LineTally tally = tallyLines(text);

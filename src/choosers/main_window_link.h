@@ -5,17 +5,23 @@
 
 namespace nickbridge::choosers {
 
-// The source chooser's entries of the window state: `firstFile`, `firstDir`, `firstDrive`.
+// Where the source chooser stood when a file was last chosen, as the settings file keeps it.
 struct SourceEntries {
     std::string fileListFolder;  // the folder the file list shows
     std::string dir;
     std::string drive;
 };
 
-// The output chooser's entries: `secondDir`, `secondDrive`.
+// Where the output chooser stood when a folder was last chosen.
 struct OutputEntries {
     std::string dir;
     std::string drive;
+};
+
+// The main window's state besides its controls: where each chooser last stood.
+struct ChooserEntries {
+    SourceEntries source;
+    OutputEntries output;
 };
 
 // What the choosers reach in the main window.
@@ -31,8 +37,6 @@ public:
     // The main window's own operations; a failed save is shown by the main window.
     virtual void saveSettings() = 0;
     virtual void restoreSettings() = 0;
-    // Empties `records`.
-    virtual void clearRecords() = 0;
 };
 
 // What a chooser's reactions reach in its own window.

@@ -87,7 +87,6 @@ void SourceChooser::confirm() {
     mainWindow_.setSourceEntries({files_.path(), folders_.path(), drives_.drive()});
     // A failed save is shown by the main window; the file is still chosen.
     mainWindow_.saveSettings();
-    mainWindow_.clearRecords();
     window_.hideChooser();
 }
 

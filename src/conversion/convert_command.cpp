@@ -44,8 +44,8 @@ bool outputIsSource(const std::string& sourcePath, const std::string& outputPath
 }
 
 ConvertOutcome convert(const std::string& sourcePath, const std::string& outputPath,
-                       const FieldSelection& selection, std::vector<std::string>& records,
-                       ConvertReport& report, const StandardStreams& streams) {
+                       const FieldSelection& selection, ConvertReport& report,
+                       const StandardStreams& streams) {
     NicknameFile file;
     if (!sourcePath.empty()) {
         // A refused file ends the command: the file the user picks instead is converted by the
@@ -62,10 +62,6 @@ ConvertOutcome convert(const std::string& sourcePath, const std::string& outputP
     }
 
     const LineProducer produce = [&](LineWriter& out) {
-        for (std::string& record : records) {
-            appendLineFor(record, selection, out.line());
-            if (!out.endLine()) return false;
-        }
         return convertRecords(file.text(), selection, out);
     };
     const WriteResult written = streams.output != nullptr
@@ -82,18 +78,16 @@ ConvertOutcome convert(const std::string& sourcePath, const std::string& outputP
 }  // namespace
 
 ConvertOutcome runConvertCommand(const std::string& sourcePath, const std::string& outputPath,
-                                 const FieldSelection& selection, std::vector<std::string>& records,
-                                 ConvertReport& report, const StandardStreams& streams) {
+                                 const FieldSelection& selection, ConvertReport& report,
+                                 const StandardStreams& streams) {
     ConvertOutcome outcome = ConvertOutcome::OutputUnwritable;
     try {
-        outcome = convert(sourcePath, outputPath, selection, records, report, streams);
+        outcome = convert(sourcePath, outputPath, selection, report, streams);
     } catch (const std::bad_alloc&) {
         // Loading and writing say so themselves; this is what little is left around them.
         report.showProblem(
             messages::cannotWriteOutput(outputPath, platform::systemErrorText(ENOMEM)));
     }
-    // The list only lives for one command, whichever way it ended.
-    records.clear();
     if (outcome == ConvertOutcome::Converted) report.resetChoosers();
     return outcome;
 }

@@ -3,7 +3,6 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
 #include "field_selection.h"
 
@@ -33,12 +32,11 @@ struct StandardStreams {
     std::FILE* output = nullptr;
 };
 
-// One press of "&Convert!": load, check paths, convert every record (those `records` holds,
-// then the file's) and write them, report, empty `records` (whatever the outcome) and reset the
-// choosers after a completed conversion. Records are converted one at a time as the output is
-// written, so memory stays near the size of the source file.
+// One press of "&Convert!": load, check paths, convert every record of the file and write them,
+// report, and reset the choosers after a completed conversion. Records are converted one at a time
+// as the output is written, so memory stays near the size of the source file.
 ConvertOutcome runConvertCommand(const std::string& sourcePath, const std::string& outputPath,
-                                 const FieldSelection& selection, std::vector<std::string>& records,
-                                 ConvertReport& report, const StandardStreams& streams = {});
+                                 const FieldSelection& selection, ConvertReport& report,
+                                 const StandardStreams& streams = {});
 
 }  // namespace nickbridge

@@ -48,7 +48,7 @@ public:
     std::string outputPath = "unchanged";
     choosers::SourceEntries source;
     choosers::OutputEntries output;
-    std::vector<std::string> calls;  // "save", "restore", "clear records"
+    std::vector<std::string> calls;  // "save", "restore"
 
     void setSourcePath(const std::string& path) override { sourcePath = path; }
     void setOutputPath(const std::string& path) override { outputPath = path; }
@@ -58,7 +58,6 @@ public:
     void setOutputEntries(const choosers::OutputEntries& entries) override { output = entries; }
     void saveSettings() override { calls.push_back("save"); }
     void restoreSettings() override { calls.push_back("restore"); }
-    void clearRecords() override { calls.push_back("clear records"); }
 };
 
 class FakeChooserWindow final : public choosers::ChooserWindow {

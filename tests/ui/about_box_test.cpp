@@ -48,7 +48,7 @@ protected:
         EXPECT_LE(offset.manhattanLength(), 1) << offset.x() << ", " << offset.y();
     }
 
-    ui::MainWindow window_;
+    ui::MainWindow window_{noChoosers(), settingsFile()};
     int showings_ = 0;
 
 private:

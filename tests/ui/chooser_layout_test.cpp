@@ -11,7 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/drives.h"
 #include "platform/path_bytes.h"
+#include "ui/choosers/chooser_windows.h"
 #include "ui/choosers/display_text.h"
 #include "ui/main_window/main_window.h"
 #include "ui/modal.h"
@@ -53,7 +55,7 @@ void expectLaidOut(QDialog& dialog, QSize clientTwips, const std::vector<Placed>
 
 class ChooserLayout : public InTempCurrentFolder {
 protected:
-    ui::MainWindow window_;
+    ui::MainWindow window_{ui::chooserWindowsOver(platform::systemDrives()), settingsFile()};
 };
 
 TEST_F(ChooserLayout, TheSourceChooserIsDrawnAsDesigned) {
@@ -94,7 +96,7 @@ using ChooserNames = InTempCurrentFolder;
 TEST_F(ChooserNames, AFolderNamedInAnotherEncodingOpensByItsBytes) {
     const std::string name = "caf\xe9";
     std::filesystem::create_directories(folder_.path() / name);
-    ui::MainWindow window;
+    ui::MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     bool opened = false;
     const ui::ModalSink previous = ui::setModalSink([&](QDialog& dialog) {
         dialog.show();
@@ -112,7 +114,7 @@ TEST_F(ChooserNames, AFolderNamedInAnotherEncodingOpensByItsBytes) {
     window.findChild<QPushButton*>(QStringLiteral("Browse2"))->click();
     ui::setModalSink(previous);
     ASSERT_TRUE(opened);
-    EXPECT_EQ(window.secondDir, platform::pathBytes(folder_.path() / name));
+    EXPECT_EQ(window.outputEntries().dir, platform::pathBytes(folder_.path() / name));
 }
 #endif
 

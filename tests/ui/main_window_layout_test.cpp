@@ -114,7 +114,7 @@ protected:
         return widget;
     }
 
-    MainWindow window_;
+    MainWindow window_{noChoosers(), settingsFile()};
 };
 
 TEST_F(MainWindowLayout, TheWindowIsFixedWithTheDesignedClientArea) {

@@ -5,9 +5,10 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "choosers/main_window_link.h"
 #include "conversion/field_selection.h"
+#include "settings/settings_file.h"
 #include "ui/chooser_seam.h"
 
 class QPushButton;
@@ -17,37 +18,34 @@ namespace nickbridge::ui {
 class FieldBox;
 class PathField;
 
-// The main window. It owns the window state that the choosers, the settings file and the
-// Convert command read and write, and it ends the program when it is closed.
-class MainWindow : public QMainWindow {
+// The main window. It holds the paths, the field boxes and where the choosers last stood, which
+// the choosers reach through MainWindowLink and the settings file keeps; closing it ends the
+// program. Its choosers and settings file are given to it, so tests can put their own in place.
+class MainWindow : public QMainWindow, public choosers::MainWindowLink {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    MainWindow(const ChooserFactory& makeChoosers, SettingsFile settings,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
-
-    // The window state.
-    std::vector<std::string> records;  // filled and emptied within one conversion
-    std::string firstFile;
-    std::string firstDir;
-    std::string firstDrive;
-    std::string secondDir;
-    std::string secondDrive;
 
     // The two path fields, as bytes in the 8-bit code page.
     std::string sourcePath() const;
-    void setSourcePath(const std::string& path);
+    void setSourcePath(const std::string& path) override;
     std::string outputPath() const;
-    void setOutputPath(const std::string& path);
+    void setOutputPath(const std::string& path) override;
 
     FieldSelection fieldSelection() const;
 
-    // Writes nbr.ini from the window state; a failure is shown, never thrown.
-    void saveSettings();
-    // Applies what nbr.ini holds; whatever cannot be read keeps its current value.
-    void restoreSettings();
+    choosers::SourceEntries sourceEntries() const override { return entries_.source; }
+    void setSourceEntries(const choosers::SourceEntries& entries) override;
+    choosers::OutputEntries outputEntries() const override { return entries_.output; }
+    void setOutputEntries(const choosers::OutputEntries& entries) override;
 
-    void setChoosers(std::unique_ptr<ChooserSeam> choosers);
+    // Writes the settings file from the window state; a failure is shown, never thrown.
+    void saveSettings() override;
+    // Applies what the settings file holds; whatever cannot be read keeps its current value.
+    void restoreSettings() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -59,11 +57,17 @@ private slots:
 
 private:
     void buildControls();
+    void buildSourceFrame(QWidget* client);
+    void buildOutputFrame(QWidget* client);
+    void buildFieldsFrame(QWidget* client);
+    void connectCommands();
     void buildMenus();
     void setFocusOrder();
     void loadStartupSettings();
     void saveOnClose();
 
+    const SettingsFile settings_;
+    choosers::ChooserEntries entries_;
     std::unique_ptr<ChooserSeam> choosers_;
     PathField* sourcePathField_ = nullptr;
     PathField* outputPathField_ = nullptr;
