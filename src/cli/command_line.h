@@ -4,7 +4,7 @@
 #include <string>
 #include <variant>
 
-#include "conversion/field_selection.h"
+#include "selection/field_selection.h"
 
 namespace nickbridge::cli {
 

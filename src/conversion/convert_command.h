@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "field_selection.h"
+#include "selection/field_selection.h"
 
 namespace nickbridge {
 

@@ -7,7 +7,7 @@
 namespace nickbridge {
 
 // What one nickname yields: the fields a record text is cut into.
-// `username` only feeds the first and last name; it has no column of its own.
+// `fullName` only feeds the first and last name; it has no column of its own.
 template <typename Text>
 struct BasicFieldSet {
     Text fullName;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "conversion/field_selection.h"
+#include "selection/field_selection.h"
 
 namespace nickbridge {
 

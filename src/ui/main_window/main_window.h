@@ -7,7 +7,7 @@
 #include <string>
 
 #include "choosers/main_window_link.h"
-#include "conversion/field_selection.h"
+#include "selection/field_selection.h"
 #include "settings/settings_file.h"
 #include "ui/chooser_seam.h"
 
