@@ -10,6 +10,7 @@ packages=(
     fonts-dancingscript  # the About box title's script face where Lucida Handwriting is missing
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    clang-tidy clang-format  # scripts/tidy.sh
     lintian help2man appstream desktop-file-utils
     "$@"
 )
