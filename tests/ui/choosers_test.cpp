@@ -112,6 +112,22 @@ TEST_F(Choosers, ClickingAFileChoosesItAndSavesTheSettings) {
     EXPECT_EQ(settingsBytes().substr(0, in("book.txt").size()), in("book.txt"));
 }
 
+// Only an exactly empty name box is refused: a typed space counts as filled, and with no file
+// selected OK chooses the folder.
+TEST_F(Choosers, ANameBoxHoldingOnlyASpaceIsFilled) {
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
+    ModalScript script([](QDialog& dialog) {
+        auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("Text1"));
+        nameBox->clear();
+        QTest::keyClicks(nameBox, QStringLiteral(" "));
+        click(dialog, "Command1");
+    });
+    window.findChild<QPushButton*>(QStringLiteral("Browse1"))->click();
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(window.sourcePath(), here() + platform::nativeSeparator());
+    EXPECT_FALSE(sourceWindow(window)->isVisible());
+}
+
 TEST_F(Choosers, AFailedSaveIsReportedAndTheFileIsStillChosen) {
     writeBytes(folder_.path() / "book.txt", "alias ann ann@home\r\n");
     std::filesystem::create_directories(folder_.path() / "nbr.ini");  // cannot be written
