@@ -53,6 +53,18 @@ protected:
     SourceChooser source_{drives_, scanner_, window_, main_};
 };
 
+// A chooser made afresh with nothing read from the settings file applies the remembered entries
+// in turn, the drive last: a remembered drive other than the folder's takes the lists to that
+// drive's current folder.
+TEST_F(ChooserReactions, AFreshChooserEndsOnTheRememberedDrivesCurrentFolder) {
+    main_.source = {bytesOf(home()), bytesOf(home()), FakeDrives::kQ};
+    source_.startUp();
+    EXPECT_THAT(main_.calls, ElementsAre("restore"));
+    EXPECT_EQ(source_.driveList().drive(), FakeDrives::kQ);
+    EXPECT_EQ(source_.folderList().path(), at("mail"));
+    EXPECT_EQ(source_.fileList().path(), at("mail"));
+}
+
 TEST_F(ChooserReactions, ClickingAFileConfirmsItAtOnce) {
     SourceChooser& chooser = source();
     chooser.clickFile(1);
