@@ -43,9 +43,8 @@ public:
     void setSourceEntries(const choosers::SourceEntries&) override {}
     choosers::OutputEntries outputEntries() const override { return {}; }
     void setOutputEntries(const choosers::OutputEntries&) override {}
-    void saveall() override {}
-    void restoreall() override {}
-    void clearRecords() override {}
+    void saveSettings() override {}
+    void restoreSettings() override {}
 };
 
 class NoWindow final : public choosers::ChooserWindow {

@@ -217,10 +217,9 @@ struct SilentReport : ConvertReport {
 };
 
 void BM_WindowConvert(benchmark::State& state) {
-    std::vector<std::string> records;
     SilentReport report;
     for (auto _ : state) {
-        if (runConvertCommand(scratch().source, scratch().output, {}, records, report) !=
+        if (runConvertCommand(scratch().source, scratch().output, {}, report) !=
             ConvertOutcome::Converted) {
             state.SkipWithError(report.problem.c_str());
             break;

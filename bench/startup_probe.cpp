@@ -14,6 +14,9 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/drives.h"
+#include "settings/settings_file.h"
+#include "ui/choosers/chooser_windows.h"
 #include "ui/main_window/main_window.h"
 
 namespace {
@@ -37,7 +40,10 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const bool minimal = argc > 1 && std::strcmp(argv[1], "minimal") == 0;
     std::unique_ptr<QMainWindow> window =
-        minimal ? minimalWindow() : std::make_unique<nickbridge::ui::MainWindow>();
+        minimal ? minimalWindow()
+                : std::make_unique<nickbridge::ui::MainWindow>(
+                      nickbridge::ui::chooserWindowsOver(nickbridge::platform::systemDrives()),
+                      nickbridge::SettingsFile());
     window->show();
     // Quit once the event loop has shown the window; nothing is saved on the way out.
     QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });

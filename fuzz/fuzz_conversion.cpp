@@ -31,7 +31,7 @@ using namespace nickbridge;
 
 using fuzzing::require;
 
-// What appendRecords must produce, counted from the raw lines: one record per non-note line,
+// What the record reader must produce, counted from the raw lines: one record per non-note line,
 // and the bytes each line adds (an alias line its text after 6 characters plus "|", a note
 // line its text after 5 characters plus "|" and "^^").
 struct LineTally {
@@ -89,27 +89,27 @@ bool splitQuotedColumns(std::string_view line, std::vector<std::string>& columns
 
 void checkFields(const FieldSet& fields) {
     // Code 3 became a space before anything was cut out.
-    for (const std::string* field : {&fields.username, &fields.emailAddr, &fields.phone,
-                                     &fields.FAX, &fields.address, &fields.NOTE}) {
+    for (const std::string* field : {&fields.fullName, &fields.email, &fields.phone, &fields.fax,
+                                     &fields.address, &fields.notes}) {
         require(field->find('\x03') == std::string::npos, "code 3 left in a field");
     }
     // The name splits at its first space and nothing is lost.
-    if (fields.username.find(' ') == std::string::npos) {
-        require(fields.firstname == fields.username && fields.lastname.empty(),
+    if (fields.fullName.find(' ') == std::string::npos) {
+        require(fields.firstName == fields.fullName && fields.lastName.empty(),
                 "a name without a space is not all first name");
     } else {
-        require(fields.firstname.find(' ') == std::string::npos, "space in the first name");
-        require(fields.firstname + " " + fields.lastname == fields.username,
+        require(fields.firstName.find(' ') == std::string::npos, "space in the first name");
+        require(fields.firstName + " " + fields.lastName == fields.fullName,
                 "first and last name do not make up the full name");
     }
     // A tag value ends at the first ">" after its tag; the notes start after the last one.
-    for (const std::string* field : {&fields.phone, &fields.FAX, &fields.address, &fields.NOTE}) {
+    for (const std::string* field : {&fields.phone, &fields.fax, &fields.address, &fields.notes}) {
         require(field->find('>') == std::string::npos, "\">\" inside a tag value or the notes");
     }
     // An address keeps its "@"; its ends are cut at the marker characters, spaces among them.
-    if (!fields.emailAddr.empty()) {
-        require(fields.emailAddr.find('@') != std::string::npos, "e-mail address without \"@\"");
-        require(!hasAny(fields.emailAddr, ", |"), "separator inside the e-mail address");
+    if (!fields.email.empty()) {
+        require(fields.email.find('@') != std::string::npos, "e-mail address without \"@\"");
+        require(!hasAny(fields.email, ", |"), "separator inside the e-mail address");
     }
 }
 
@@ -119,13 +119,13 @@ void checkLine(const std::string& line, const FieldSet& fields) {
     require(columns.size() == 21, "output line does not have 21 columns");
     // Palm Desktop's column order; the columns not set here are always empty.
     std::vector<std::string> expected(21);
-    expected[0] = fields.lastname;
-    expected[1] = fields.firstname;
+    expected[0] = fields.lastName;
+    expected[1] = fields.firstName;
     expected[5] = fields.phone;
-    expected[6] = fields.FAX;
-    expected[8] = fields.emailAddr;
+    expected[6] = fields.fax;
+    expected[8] = fields.email;
     expected[9] = fields.address;
-    expected[18] = fields.NOTE;
+    expected[18] = fields.notes;
     expected[19] = "0";
     expected[20] = "Eudora Nicknames";
     require(columns == expected, "output columns do not read back as the fields");
@@ -320,7 +320,7 @@ void checkVCard(std::string_view text, const FieldSelection& selection) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> records;
-    appendRecords(text, records);
+    for (RecordReader reader(text); reader.next();) records.push_back(reader.record());
     // A file that passed the check starts with an alias line, so no note line is orphaned.
     if (isNicknameFile(text)) {
         const LineTally tally = tallyLines(text);

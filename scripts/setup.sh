@@ -11,6 +11,7 @@ packages=(
     fonts-liberation2    # the narrow sans face that stands in for MS Sans Serif
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    clang-tidy clang-format  # scripts/tidy.sh
     lintian help2man appstream desktop-file-utils
     python3-vobject  # a real vCard reader for the export's round-trip test
     "$@"

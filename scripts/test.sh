@@ -1,42 +1,99 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs every test: the normal build, the sanitizer build,
-# the Windows build under Wine, the Debian package, the Release and clang builds and a short
-# fuzzing run.
+# the Windows build under Wine, the Debian package, the Release and clang builds, clang-tidy and
+# clang-format, and a short fuzzing run. The Wine and fuzzing stages run beside the others; each
+# stage's time is printed at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
 # Every build below, and those the other scripts start, stops at the first compiler warning.
 export NICKBRIDGE_WERROR=ON
+# A compiler cache where one is installed: a second run rebuilds only what changed. Nothing
+# depends on it.
+if command -v ccache >/dev/null; then
+    export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+    export CCACHE_BASEDIR=$PWD CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime
+fi
 
-echo "== Tests"
-# With Debian's hardening flags, as a Debian package build has them: the package is made here.
-(
+logs=$(mktemp -d "${TMPDIR:-/tmp}/nickbridge-test.XXXXXX")
+times=()
+started=$SECONDS
+# stage NAME COMMAND...: runs one stage in the foreground and notes its time.
+stage() {
+    local name=$1 start=$SECONDS
+    shift
+    echo "== $name"
+    "$@"
+    times+=("$(printf '%5ds  %s' $((SECONDS - start)) "$name")")
+}
+# beside NAME COMMAND...: starts a stage in the background, its output kept for the end.
+declare -A besidePids
+# A stage that fails ends the run; what runs beside it ends with it.
+trap 'kill $(jobs -p) 2>/dev/null || true' EXIT
+beside() {
+    local name=$1
+    shift
+    echo "== $name: started beside the others"
+    (
+        start=$SECONDS
+        "$@" >"$logs/$name.log" 2>&1
+        echo "$((SECONDS - start))" >"$logs/$name.seconds"
+    ) &
+    besidePids[$name]=$!
+}
+
+hardened_build() {
+    # With Debian's hardening flags, as a Debian package build has them: the package is made here.
     export DEB_BUILD_MAINT_OPTIONS=hardening=+all
     CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
         LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" bash scripts/build.sh build
-)
-ctest --test-dir build --output-on-failure -j "$(nproc)"
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+}
+sanitizer_build() {
+    bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DNICKBRIDGE_SANITIZE=ON \
+        -DNICKBRIDGE_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+}
+release_build() {
+    # The tests are built and run by the other builds; this one is for the benchmark.
+    bash scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release -DNICKBRIDGE_TESTS=OFF
+    build-bench/bench/nickbridge-bench --benchmark_list_tests >/dev/null
+}
+clang_build() {
+    CC=clang CXX=clang++ bash scripts/build.sh build-clang -DCMAKE_BUILD_TYPE=MinSizeRel \
+        -DNICKBRIDGE_BENCH=OFF
+    ctest --test-dir build-clang --output-on-failure -j "$(nproc)"
+}
 
-echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DNICKBRIDGE_SANITIZE=ON -DNICKBRIDGE_BENCH=OFF
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+# The Wine stage installs its own packages first, before anything else is running.
+bash scripts/setup.sh g++-mingw-w64-x86-64-posix wine64 wine
+beside "Windows build of the Qt-free code, tests under Wine" bash scripts/test-windows.sh
+beside "Fuzzing the conversion core and the settings reader" bash fuzz/run.sh 30
+stage "Tests" hardened_build
+stage "Debian package" bash scripts/check-package.sh build
+stage "clang-tidy and clang-format" bash scripts/tidy.sh build
+stage "Tests under AddressSanitizer and UndefinedBehaviorSanitizer" sanitizer_build
+stage "Release build with the benchmark (GCC -O3)" release_build
+stage "clang build (MinSizeRel), tests" clang_build
 
-echo "== Windows build of the Qt-free code, tests under Wine"
-bash scripts/test-windows.sh
+failed=0
+for name in "${!besidePids[@]}"; do
+    if wait "${besidePids[$name]}"; then
+        echo "== $name"
+        cat "$logs/$name.log"
+        times+=("$(printf '%5ds  %s (beside)' "$(cat "$logs/$name.seconds")" "$name")")
+    else
+        echo "== $name: FAILED"
+        cat "$logs/$name.log"
+        failed=1
+    fi
+done
 
-echo "== Debian package"
-bash scripts/check-package.sh build
-
-echo "== Release build with the benchmark (GCC -O3)"
-bash scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release
-build-bench/bench/nickbridge-bench --benchmark_list_tests >/dev/null
-
-echo "== clang build (MinSizeRel), tests"
-CC=clang CXX=clang++ bash scripts/build.sh build-clang -DCMAKE_BUILD_TYPE=MinSizeRel -DNICKBRIDGE_BENCH=OFF
-ctest --test-dir build-clang --output-on-failure -j "$(nproc)"
-
-echo "== Fuzzing the conversion core and the settings reader"
-bash fuzz/run.sh 30
+echo "== Stage times (wall clock; the stages marked beside ran alongside the others)"
+printf '%s\n' "${times[@]}"
+printf '%5ds  in all\n' $((SECONDS - started))
+rm -rf "$logs"
+exit "$failed"

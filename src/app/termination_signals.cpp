@@ -37,7 +37,9 @@ void holdTerminationSignals() {
     for (const int number : {SIGTERM, SIGHUP}) {
         struct sigaction previous {};
         if (::sigaction(number, nullptr, &previous) == 0 && previous.sa_handler != SIG_IGN) {
-            ::sigaction(number, &action, nullptr);
+            // A handler that cannot be set leaves the signal's default: the program ends unsaved,
+            // as it would without this function.
+            static_cast<void>(::sigaction(number, &action, nullptr));
         }
     }
 }

@@ -10,7 +10,7 @@
 
 namespace nickbridge::choosers {
 
-// Drive1: the machine's drives and the selected one.
+// The chooser's drive list: the machine's drives and the selected one.
 class DriveList {
 public:
     // Starts at the drive that holds `folder`, else at the first drive.
@@ -18,12 +18,11 @@ public:
 
     const std::vector<platform::Drive>& entries() const { return state_.entries; }
     std::size_t selected() const { return state_.selected; }
-    // The `Drive` property: the selected drive's designation.
+    // The selected drive's designation.
     std::string drive() const;
 
-    // Assigning `Drive`: selects the drive the text names and raises Change when the selection
-    // moved. Throws ListRefusal, changing nothing, for a text naming no drive or a drive that is
-    // not ready.
+    // Selects the drive the text names and tells the chooser when the selection moved. Throws
+    // ListRefusal, changing nothing, for a text naming no drive or a drive that is not ready.
     void setDrive(std::string_view text);
     // The user picks an entry.
     void select(std::size_t index);

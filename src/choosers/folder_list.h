@@ -21,13 +21,13 @@ struct FolderRow {
     bool open = false;  // the open folder and the folders above it
 };
 
-// Dir1: the open folder (`Path`), the folders above it and the folders inside it.
+// The chooser's folder list: the open folder, the folders above it and the folders inside it.
 class FolderList {
 public:
     // Opens `folder`, read when first looked at and shown empty when it cannot be.
     FolderList(const platform::Drives& drives, FolderScanner& scanner, const std::string& folder);
 
-    // The `Path` property: the open folder in full; only a root ends in a separator.
+    // The open folder in full; only a root ends in a separator.
     const std::string& path() const { return state_.path; }
     std::size_t rowCount() const;
     FolderRow row(std::size_t index) const;
@@ -40,14 +40,14 @@ public:
     // Counts changes of the rows, for views that show them.
     std::uint64_t generation() const { return state_.generation; }
 
-    // Assigning `Path`: opens the folder a text names (a bare drive designation: that drive's
-    // current folder) and raises Change when `Path` changed. Throws ListRefusal, changing
+    // Opens the folder a text names (a bare drive designation: that drive's current folder) and
+    // tells the chooser when the open folder changed. Throws ListRefusal, changing
     // nothing, for an empty text, a missing folder, one that cannot be listed or a drive that is
     // not ready.
     void setPath(std::string_view text);
     // The user opens a row (double-click): assigns its folder.
     void open(std::size_t index);
-    // The user selects a row without opening it: Click; `Path` stays.
+    // The user selects a row without opening it; the open folder stays.
     void click(std::size_t index);
 
     ListEvent onChange;

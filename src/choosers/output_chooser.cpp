@@ -24,7 +24,7 @@ OutputChooser::OutputChooser(const platform::Drives& drives, FolderScanner& scan
 }
 
 void OutputChooser::startUp() {
-    quietly([&] { mainWindow_.restoreall(); });
+    quietly([&] { mainWindow_.restoreSettings(); });
     quietly([&] { folders_.setPath(mainWindow_.outputEntries().dir); });
     quietly([&] { drives_.setDrive(mainWindow_.outputEntries().drive); });
 }
@@ -43,7 +43,7 @@ void OutputChooser::pressOk() {
     // The folder box is not read: the open folder is the one confirmed.
     mainWindow_.setOutputPath(inFolder(folders_.path(), kOutputFileName));
     mainWindow_.setOutputEntries({folders_.path(), drives_.drive()});
-    mainWindow_.saveall();
+    mainWindow_.saveSettings();
     window_.hideChooser();
 }
 

@@ -12,7 +12,7 @@ namespace nickbridge::choosers {
 // The fixed name of the output file inside the chosen folder.
 inline constexpr const char* kOutputFileName = "converted.txt";
 
-// Form3's lists and reactions: picks the folder of the output file.
+// The output chooser's lists and reactions: picks the folder of the output file.
 class OutputChooser {
 public:
     // The lists start at the current folder and its drive; wires their events to the reactions.
@@ -24,7 +24,7 @@ public:
     DriveList& driveList() { return drives_; }
     FolderList& folderList() { return folders_; }
 
-    // Load: the settings restore, then the remembered folder and drive.
+    // Start-up: the settings restore, then the remembered folder and drive.
     void startUp();
 
     // What the user does.

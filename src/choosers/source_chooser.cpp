@@ -29,8 +29,8 @@ SourceChooser::SourceChooser(const platform::Drives& drives, FolderScanner& scan
 void SourceChooser::startUp() {
     // The restore already selects the remembered drive, so the folder opens on it and the drive
     // assignment after it normally changes nothing.
-    quietly([&] { mainWindow_.restoreall(); });
-    quietly([&] { files_.setPath(mainWindow_.sourceEntries().file); });
+    quietly([&] { mainWindow_.restoreSettings(); });
+    quietly([&] { files_.setPath(mainWindow_.sourceEntries().fileListFolder); });
     quietly([&] { folders_.setPath(mainWindow_.sourceEntries().dir); });
     quietly([&] { drives_.setDrive(mainWindow_.sourceEntries().drive); });
 }
@@ -86,8 +86,7 @@ void SourceChooser::confirm() {
     mainWindow_.setSourcePath(inFolder(folders_.path(), files_.fileName()));
     mainWindow_.setSourceEntries({files_.path(), folders_.path(), drives_.drive()});
     // A failed save is shown by the main window; the file is still chosen.
-    mainWindow_.saveall();
-    mainWindow_.clearRecords();
+    mainWindow_.saveSettings();
     window_.hideChooser();
 }
 

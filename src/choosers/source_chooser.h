@@ -10,7 +10,7 @@
 
 namespace nickbridge::choosers {
 
-// Form2's lists and reactions: picks the nickname file.
+// The source chooser's lists and reactions: picks the nickname file.
 class SourceChooser {
 public:
     // The lists start at the current folder and its drive; wires their events to the reactions.
@@ -23,7 +23,7 @@ public:
     FolderList& folderList() { return folders_; }
     FileList& fileList() { return files_; }
 
-    // Load: the settings restore, then the remembered file-list folder, folder and drive.
+    // Start-up: the settings restore, then the remembered file-list folder, folder and drive.
     void startUp();
 
     // What the user does.

@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "conversion/convert_command.h"
-#include "conversion/field_selection.h"
+#include "selection/field_selection.h"
 
 namespace nickbridge::cli {
 

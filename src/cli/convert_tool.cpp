@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
 
 #include "cli/command_line.h"
 #include "cli/console_report.h"
@@ -33,9 +32,8 @@ int runConvertTool(int argc, const char* const* argv, std::ostream& out, std::os
     if (request.outputPath == kStandardStream) streams.output = platform::binaryStandardOutput();
     // Standard output then holds the converted file alone.
     ConsoleReport report(streams.output != nullptr ? err : out, err);
-    std::vector<std::string> records;
     const int code = exitCodeFor(runConvertCommand(request.sourcePath, request.outputPath,
-                                                   request.selection, records, report, streams,
+                                                   request.selection, report, streams,
                                                    request.output));
     // Like any Unix tool: a script must not take a lost completion message for success.
     if (code == kExitSuccess && !out) {

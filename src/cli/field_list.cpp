@@ -11,14 +11,14 @@ namespace {
 using BoxMember = BoxState FieldSelection::*;
 
 constexpr std::array<std::pair<std::string_view, BoxMember>, 8> kBoxes{{
-    {"first", &FieldSelection::FN},
-    {"last", &FieldSelection::LN},
-    {"nickname", &FieldSelection::NN},
-    {"email", &FieldSelection::EA},
-    {"address", &FieldSelection::PA},
-    {"phone", &FieldSelection::PN},
-    {"fax", &FieldSelection::FX},
-    {"notes", &FieldSelection::NOTEs},
+    {"first", &FieldSelection::firstName},
+    {"last", &FieldSelection::lastName},
+    {"nickname", &FieldSelection::nickname},
+    {"email", &FieldSelection::email},
+    {"address", &FieldSelection::postalAddress},
+    {"phone", &FieldSelection::phone},
+    {"fax", &FieldSelection::fax},
+    {"notes", &FieldSelection::notes},
 }};
 
 }  // namespace

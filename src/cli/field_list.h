@@ -5,7 +5,7 @@
 #include <string_view>
 #include <variant>
 
-#include "conversion/field_selection.h"
+#include "selection/field_selection.h"
 
 namespace nickbridge::cli {
 

@@ -59,25 +59,20 @@ bool isFolderSeparator(char c) {
 
 // Every line of the chosen output, straight into the writer.
 LineProducer producerFor(const OutputChoice& choice, const NicknameFile& file,
-                         const FieldSelection& selection, std::vector<std::string>& records) {
+                         const FieldSelection& selection) {
     if (choice.format == OutputFormat::VCard) {
         return [&file, &selection, &choice](LineWriter& out) {
             return writeVCards(file.text(), selection, choice.vcard, out);
         };
     }
-    return [&file, &selection, &records](LineWriter& out) {
-        for (std::string& record : records) {
-            appendLineFor(record, selection, out.line());
-            if (!out.endLine()) return false;
-        }
+    return [&file, &selection](LineWriter& out) {
         return convertRecords(file.text(), selection, out);
     };
 }
 
 ConvertOutcome convert(const std::string& sourcePath, const std::string& outputPath,
-                       const FieldSelection& selection, std::vector<std::string>& records,
-                       ConvertReport& report, const StandardStreams& streams,
-                       const OutputChoice& choice) {
+                       const FieldSelection& selection, ConvertReport& report,
+                       const StandardStreams& streams, const OutputChoice& choice) {
     NicknameFile file;
     if (!sourcePath.empty()) {
         // A refused file ends the command: the file the user picks instead is converted by the
@@ -93,7 +88,7 @@ ConvertOutcome convert(const std::string& sourcePath, const std::string& outputP
         return ConvertOutcome::OutputUnwritable;
     }
 
-    const LineProducer produce = producerFor(choice, file, selection, records);
+    const LineProducer produce = producerFor(choice, file, selection);
     const WriteResult written = streams.output != nullptr
                                     ? writeOutputStream(streams.output, produce)
                                     : writeOutputFile(outputPath, produce);
@@ -108,27 +103,23 @@ ConvertOutcome convert(const std::string& sourcePath, const std::string& outputP
 }  // namespace
 
 ConvertOutcome runConvertCommand(const std::string& sourcePath, const std::string& outputPath,
-                                 const FieldSelection& selection, std::vector<std::string>& records,
-                                 ConvertReport& report, const StandardStreams& streams,
-                                 const OutputChoice& choice) {
+                                 const FieldSelection& selection, ConvertReport& report,
+                                 const StandardStreams& streams, const OutputChoice& choice) {
     ConvertOutcome outcome = ConvertOutcome::OutputUnwritable;
     try {
-        outcome = convert(sourcePath, outputPath, selection, records, report, streams, choice);
+        outcome = convert(sourcePath, outputPath, selection, report, streams, choice);
     } catch (const std::bad_alloc&) {
         // Loading and writing say so themselves; this is what little is left around them.
         report.showProblem(
             messages::cannotWriteOutput(outputPath, platform::systemErrorText(ENOMEM)));
     }
-    // The list only lives for one command, whichever way it ended.
-    records.clear();
     if (outcome == ConvertOutcome::Converted) report.resetChoosers();
     return outcome;
 }
 
 ConvertOutcome runVCardCommand(const std::string& sourcePath, const std::string& outputPath,
-                               const FieldSelection& selection, std::vector<std::string>& records,
-                               ConvertReport& report) {
-    return runConvertCommand(sourcePath, vcardPathFor(outputPath), selection, records, report, {},
+                               const FieldSelection& selection, ConvertReport& report) {
+    return runConvertCommand(sourcePath, vcardPathFor(outputPath), selection, report, {},
                              {OutputFormat::VCard, {}});
 }
 

@@ -3,9 +3,8 @@
 
 #include <cstdio>
 #include <string>
-#include <vector>
 
-#include "field_selection.h"
+#include "selection/field_selection.h"
 #include "vcard_export.h"
 
 namespace nickbridge {
@@ -44,22 +43,19 @@ struct OutputChoice {
     bool operator==(const OutputChoice&) const = default;
 };
 
-// One press of "&Convert!": load, check paths, convert every record (those `records` holds,
-// then the file's) and write them, report, empty `records` (whatever the outcome) and reset the
-// choosers after a completed conversion. Records are converted one at a time as the output is
-// written, so memory stays near the size of the source file. The vCard is made from the file
-// alone: `records` only ever holds record texts, which no longer say which line was which.
+// One press of "&Convert!": load, check paths, convert every record of the file and write them,
+// report, and reset the choosers after a completed conversion. Records are converted one at a time
+// as the output is written, so memory stays near the size of the source file.
 ConvertOutcome runConvertCommand(const std::string& sourcePath, const std::string& outputPath,
-                                 const FieldSelection& selection, std::vector<std::string>& records,
-                                 ConvertReport& report, const StandardStreams& streams = {},
+                                 const FieldSelection& selection, ConvertReport& report,
+                                 const StandardStreams& streams = {},
                                  const OutputChoice& choice = {});
 
 // The window's "Convert to vCard": the same command, with the same refusals, messages and end
 // steps, writing the vCard beside the output file (vcardPathFor); the completion message names
 // the vCard.
 ConvertOutcome runVCardCommand(const std::string& sourcePath, const std::string& outputPath,
-                               const FieldSelection& selection, std::vector<std::string>& records,
-                               ConvertReport& report);
+                               const FieldSelection& selection, ConvertReport& report);
 
 // The vCard that goes with an output path: the same folder and name, ".vcf" in place of the
 // name's extension ("converted.txt" gives "converted.vcf"); "converted.vcf" when the path names

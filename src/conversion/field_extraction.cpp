@@ -59,10 +59,10 @@ struct Tag {
 };
 
 constexpr std::array<Tag, 4> kTags{{
-    {"<name:", &FieldViews::username, true},
+    {"<name:", &FieldViews::fullName, true},
     {"<phone:", &FieldViews::phone, false},
     {"<address:", &FieldViews::address, false},
-    {"<fax:", &FieldViews::FAX, false},
+    {"<fax:", &FieldViews::fax, false},
 }};
 
 // A tag's value runs to the first ">" after it, and the last tag of a word that has a ">" after it
@@ -140,7 +140,7 @@ NameParts splitFullName(std::string_view name) {
     return {name.substr(0, space), name.substr(space + 1)};
 }
 
-void replaceCode3(std::string& recordText) {
+void spaceOutLineBreakMarks(std::string& recordText) {
     char* const begin = recordText.data();
     const std::size_t size = recordText.size();
     for (char* p = begin;
@@ -155,19 +155,19 @@ FieldViews extractFieldViews(std::string_view blob) {
     const std::size_t bars = blob.find("||");
     const bool hasNotes = bars != npos && bars + 2 < blob.size();
 
-    if (!hasNotes) fields.username = nameWithoutNotes(blob);
+    if (!hasNotes) fields.fullName = nameWithoutNotes(blob);
     readTags(blob, hasNotes ? bars + 2 : npos, fields);
-    const NameParts parts = splitFullName(fields.username);
-    fields.firstname = parts.first;
-    fields.lastname = parts.last;
-    fields.emailAddr = emailAddress(blob);
-    fields.NOTE = notesText(blob);
+    const NameParts parts = splitFullName(fields.fullName);
+    fields.firstName = parts.first;
+    fields.lastName = parts.last;
+    fields.email = emailAddress(blob);
+    fields.notes = notesText(blob);
     return fields;
 }
 
 FieldSet extractFields(std::string_view recordText) {
     std::string cleaned(recordText);
-    replaceCode3(cleaned);
+    spaceOutLineBreakMarks(cleaned);
     return convertFieldSet<std::string>(extractFieldViews(cleaned));
 }
 

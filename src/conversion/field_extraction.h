@@ -9,7 +9,7 @@
 namespace nickbridge {
 
 // Turns every character of code 3 into a space, as the fields are cut from the record so cleaned.
-void replaceCode3(std::string& recordText);
+void spaceOutLineBreakMarks(std::string& recordText);
 
 // Cuts one record text, already cleaned of code 3, into its fields by fixed markers; the fields
 // are views into `recordText`. Linear in the record length whatever it holds.

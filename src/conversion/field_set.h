@@ -7,17 +7,17 @@
 namespace nickbridge {
 
 // What one nickname yields: the fields a record text is cut into.
-// `username` only feeds the first and last name; it has no column of its own.
+// `fullName` only feeds the first and last name; it has no column of its own.
 template <typename Text>
 struct BasicFieldSet {
-    Text username;
-    Text firstname;
-    Text lastname;
-    Text emailAddr;
+    Text fullName;
+    Text firstName;
+    Text lastName;
+    Text email;
     Text phone;
-    Text FAX;
+    Text fax;
     Text address;
-    Text NOTE;
+    Text notes;
 
     bool operator==(const BasicFieldSet&) const = default;
 };
@@ -29,8 +29,8 @@ using FieldViews = BasicFieldSet<std::string_view>;
 
 template <typename To, typename From>
 BasicFieldSet<To> convertFieldSet(const BasicFieldSet<From>& f) {
-    return {To(f.username), To(f.firstname), To(f.lastname), To(f.emailAddr),
-            To(f.phone),    To(f.FAX),       To(f.address),  To(f.NOTE)};
+    return {To(f.fullName), To(f.firstName), To(f.lastName), To(f.email),
+            To(f.phone),    To(f.fax),       To(f.address),  To(f.notes)};
 }
 
 }  // namespace nickbridge

@@ -6,7 +6,7 @@
 
 namespace nickbridge::messages {
 
-// The program's own texts, exactly as users have always seen them (typos included).
+// The program's own texts, word for word (typos included): users and their scripts know them.
 inline constexpr std::string_view kNotNicknameFile =
     "This does not appear to be a Eudora Nicknames file.";
 inline constexpr std::string_view kNothingToDo = "Nothing to do.";

@@ -69,11 +69,6 @@ bool RecordReader::next() {
     return true;
 }
 
-void appendRecords(std::string_view fileText, std::vector<std::string>& records) {
-    RecordReader reader(fileText);
-    while (reader.next()) records.push_back(reader.record());
-}
-
 LoadResult NicknameFile::open(const std::string& sourcePath) {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
         platform::openFile(platform::nativePath(sourcePath), "rb"), &std::fclose);
@@ -95,20 +90,6 @@ LoadResult NicknameFile::read(std::FILE* stream) {
         }
         return {};
     } catch (const std::bad_alloc&) {
-        return unreadable(ENOMEM);
-    }
-}
-
-LoadResult loadTheStuff(const std::string& sourcePath, std::vector<std::string>& records) {
-    NicknameFile file;
-    const LoadResult result = file.open(sourcePath);
-    if (result.status != LoadStatus::Loaded) return result;
-    const std::size_t kept = records.size();
-    try {
-        appendRecords(file.text(), records);
-        return result;
-    } catch (const std::bad_alloc&) {
-        records.resize(kept);
         return unreadable(ENOMEM);
     }
 }

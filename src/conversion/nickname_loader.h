@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/file_content.h"
 
@@ -53,9 +52,6 @@ private:
     std::string record_;
 };
 
-// Appends one record text per alias line of `fileText`, in file order.
-void appendRecords(std::string_view fileText, std::vector<std::string>& records);
-
 enum class LoadStatus { Loaded, Refused, Unreadable };
 
 struct LoadResult {
@@ -76,9 +72,5 @@ public:
 private:
     platform::FileContent content_;
 };
-
-// Reads the nickname file at `sourcePath` and appends its records. A refused or unreadable file
-// adds nothing.
-LoadResult loadTheStuff(const std::string& sourcePath, std::vector<std::string>& records);
 
 }  // namespace nickbridge

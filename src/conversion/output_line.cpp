@@ -39,13 +39,13 @@ void appendOutputLine(std::string& out, const FieldViews& fields, const FieldSel
     // Address, City, State, Zip, Country, Custom 1-4, Note, Private, Category. Only seven columns
     // take a field; the text around them never changes.
     const std::array<std::string_view, 7> values{
-        nameIf(selection.LN, fields.lastname),    // Last
-        nameIf(selection.FN, fields.firstname),   // First
-        fieldIf(selection.PN, fields.phone),      // Home
-        fieldIf(selection.FX, fields.FAX),        // Fax
-        fieldIf(selection.EA, fields.emailAddr),  // E-mail
-        fieldIf(selection.PA, fields.address),    // Address
-        fieldIf(selection.NOTEs, fields.NOTE),    // Note
+        nameIf(selection.lastName, fields.lastName),       // Last
+        nameIf(selection.firstName, fields.firstName),     // First
+        fieldIf(selection.phone, fields.phone),            // Home
+        fieldIf(selection.fax, fields.fax),                // Fax
+        fieldIf(selection.email, fields.email),            // E-mail
+        fieldIf(selection.postalAddress, fields.address),  // Address
+        fieldIf(selection.notes, fields.notes),            // Note
     };
     constexpr std::array<std::string_view, 8> kAround{
         R"(")",                            // before Last

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "field_selection.h"
 #include "field_set.h"
+#include "selection/field_selection.h"
 
 namespace nickbridge {
 

@@ -8,7 +8,7 @@
 namespace nickbridge {
 
 void appendLineFor(std::string& recordText, const FieldSelection& selection, std::string& out) {
-    replaceCode3(recordText);
+    spaceOutLineBreakMarks(recordText);
     appendOutputLine(out, extractFieldViews(recordText), selection);
 }
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "field_selection.h"
 #include "output_writer.h"
+#include "selection/field_selection.h"
 
 namespace nickbridge {
 

@@ -96,10 +96,10 @@ bool VCardBuilder::write(const RecordLineReader& record) {
         fixedLine(line);
     }
     writeNames(record, alias.nickname, alias.addresses);
-    if (keepsField(selection_.NN)) property("NICKNAME", alias.nickname);
+    if (keepsField(selection_.nickname)) property("NICKNAME", alias.nickname);
     writeEmails(alias.nickname, alias.addresses);
     writePhones();
-    if (keepsField(selection_.PA)) {
+    if (keepsField(selection_.postalAddress)) {
         writeAddress("ADR;TYPE=HOME", NoteTag::Address);
         writeAddress("ADR;TYPE=WORK", NoteTag::Address2);
     }
@@ -108,7 +108,7 @@ bool VCardBuilder::write(const RecordLineReader& record) {
     property("URL;TYPE=HOME", tag(NoteTag::Web), ValueKind::Uri);
     property("URL;TYPE=WORK", tag(NoteTag::Web2), ValueKind::Uri);
     propertyPerLine("URL", tag(NoteTag::OtherWeb), false, ValueKind::Uri);
-    if (keepsField(selection_.NOTEs)) property("NOTE", notes_);
+    if (keepsField(selection_.notes)) property("NOTE", notes_);
     writeUid(alias.nickname, recordNumber);
     fixedLine("END:VCARD");
     return !writerFailed_;
@@ -126,14 +126,14 @@ void VCardBuilder::writeNames(const RecordLineReader& record, std::string_view n
     if (tags_.has(NoteTag::First) || tags_.has(NoteTag::Last)) {
         parts = {tag(NoteTag::First), tag(NoteTag::Last)};
     }
-    if (!keepsName(selection_.FN)) parts.first = {};
-    if (!keepsName(selection_.LN)) parts.last = {};
+    if (!keepsName(selection_.firstName)) parts.first = {};
+    if (!keepsName(selection_.lastName)) parts.last = {};
 
     fullName_.clear();
     fullName_ += parts.first;
     if (!isBlankText(parts.first) && !isBlankText(parts.last)) fullName_ += ' ';
     fullName_ += parts.last;
-    const bool wholeName = keepsName(selection_.FN) && keepsName(selection_.LN);
+    const bool wholeName = keepsName(selection_.firstName) && keepsName(selection_.lastName);
     // FN must be there: the name, else first and last, else the nickname, else the first address.
     begin("FN");
     if (!(wholeName && value(name)) && !value(fullName_) && !value(nickname)) {
@@ -150,7 +150,7 @@ void VCardBuilder::writeNames(const RecordLineReader& record, std::string_view n
 }
 
 void VCardBuilder::writeEmails(std::string_view nickname, std::string_view addresses) {
-    if (!keepsField(selection_.EA)) return;
+    if (!keepsField(selection_.email)) return;
     bool wordsNoted = false;
     forEachAddress(addresses, [&](const AddressEntry& entry) {
         if (entry.isMailbox) {
@@ -173,16 +173,16 @@ void VCardBuilder::writeEmails(std::string_view nickname, std::string_view addre
 }
 
 void VCardBuilder::writePhones() {
-    if (keepsField(selection_.PN)) {
+    if (keepsField(selection_.phone)) {
         property("TEL;TYPE=HOME,VOICE", tag(NoteTag::Phone));
         property("TEL;TYPE=WORK,VOICE", tag(NoteTag::Phone2));
     }
     // FAX first: readers that take the first type would file "HOME,FAX" as the home phone.
-    if (keepsField(selection_.FX)) {
+    if (keepsField(selection_.fax)) {
         property("TEL;TYPE=FAX,HOME", tag(NoteTag::Fax));
         property("TEL;TYPE=FAX,WORK", tag(NoteTag::Fax2));
     }
-    if (keepsField(selection_.PN)) {
+    if (keepsField(selection_.phone)) {
         property("TEL;TYPE=CELL", tag(NoteTag::Mobile));
         property("TEL;TYPE=CELL,WORK", tag(NoteTag::Mobile2));
         propertyPerLine("TEL;TYPE=VOICE", tag(NoteTag::OtherPhone), false);

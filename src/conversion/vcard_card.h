@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "field_selection.h"
+#include "selection/field_selection.h"
 #include "nickname_index.h"
 #include "note_tags.h"
 #include "output_writer.h"

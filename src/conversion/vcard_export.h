@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "field_selection.h"
+#include "selection/field_selection.h"
 #include "output_writer.h"
 #include "text_charset.h"
 

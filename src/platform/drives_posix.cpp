@@ -44,7 +44,7 @@ public:
             throw std::system_error(error ? error : std::make_error_code(std::errc::no_such_device),
                                     drive.root);
         }
-        const std::string here = std::filesystem::current_path().native();
+        std::string here = std::filesystem::current_path().native();
         const std::vector<Drive> drives = list();
         const auto holding = driveHolding(here, drives);
         if (holding && drives[*holding].root == drive.root) return here;

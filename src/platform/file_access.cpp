@@ -25,7 +25,11 @@ std::filesystem::path nativePath(const std::string& path) {
     const int size = static_cast<int>(path.size());
     const int wideSize = MultiByteToWideChar(CP_ACP, 0, path.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(wideSize), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), wideSize);
+    // A path that cannot be converted names nothing: opening the empty path fails and says so.
+    if (wideSize == 0 ||
+        MultiByteToWideChar(CP_ACP, 0, path.data(), size, wide.data(), wideSize) != wideSize) {
+        return {};
+    }
     return std::filesystem::path(wide);
 }
 

@@ -16,7 +16,12 @@ std::string pathBytes(const std::filesystem::path& path) {
     const int narrowSize =
         WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(narrowSize), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), size, narrow.data(), narrowSize, nullptr, nullptr);
+    // Every UTF-16 text converts, a character outside the code page to its default character;
+    // only a failure of the call itself gives nothing.
+    if (narrowSize == 0 || WideCharToMultiByte(CP_ACP, 0, wide.data(), size, narrow.data(),
+                                               narrowSize, nullptr, nullptr) != narrowSize) {
+        return {};
+    }
     return narrow;
 }
 

@@ -16,7 +16,7 @@ std::uint32_t littleEndianWord(const ValueBuffer& buffer) {
 }
 
 bool readValue(RawRegistry& registry, RawRegistry::Key key, const std::string& valueName,
-               std::string& KeyVal) {
+               std::string& value) {
     ValueBuffer buffer{};
     std::uint32_t type = 0;
     std::uint32_t size = kValueBufferSize;
@@ -28,24 +28,24 @@ bool readValue(RawRegistry& registry, RawRegistry::Key key, const std::string& v
     if (size == 0 || size > kValueBufferSize) return false;
     const std::size_t length = buffer[size - 1] == 0 ? size - 1 : size;
     if (type == kRegSz) {
-        KeyVal.assign(reinterpret_cast<const char*>(buffer.data()), length);
+        value.assign(reinterpret_cast<const char*>(buffer.data()), length);
     } else if (type == kRegDword) {
-        KeyVal = std::to_string(littleEndianWord(buffer));
+        value = std::to_string(littleEndianWord(buffer));
     }
     return true;
 }
 
 }  // namespace
 
-bool GetKeyValue(RawRegistry& registry, std::uint32_t KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal) {
+bool readRegistryValue(RawRegistry& registry, std::uint32_t root, const std::string& keyName,
+                       const std::string& valueName, std::string& value) {
     RawRegistry::Key key = 0;
     bool read = false;
-    if (registry.open(KeyRoot, KeyName, kKeyRead, key) == kErrorSuccess) {
-        read = readValue(registry, key, SubKeyRef, KeyVal);
+    if (registry.open(root, keyName, kKeyRead, key) == kErrorSuccess) {
+        read = readValue(registry, key, valueName, value);
         registry.close(key);
     }
-    if (!read) KeyVal.clear();
+    if (!read) value.clear();
     return read;
 }
 

@@ -7,8 +7,8 @@
 namespace nickbridge::platform {
 
 // The three registry functions the About box needs, in the form of their Windows ANSI
-// originals (RegOpenKeyExA, RegQueryValueExA, RegCloseKey), so GetKeyValue can be tested against
-// an in-memory registry. Statuses are Windows error codes, 0 for success.
+// originals (RegOpenKeyExA, RegQueryValueExA, RegCloseKey), so readRegistryValue can be tested
+// against an in-memory registry. Statuses are Windows error codes, 0 for success.
 class RawRegistry {
 public:
     using Key = std::uintptr_t;
@@ -38,11 +38,11 @@ inline constexpr std::int32_t kErrorMoreData = 234;
 // Values longer than this count as not found.
 inline constexpr std::uint32_t kValueBufferSize = 1024;
 
-// Reads the value SubKeyRef of the key KeyName below KeyRoot into KeyVal: a REG_SZ as its bytes
-// (one trailing NUL dropped), a REG_DWORD in decimal; a value of another type is found but leaves
-// KeyVal as it was. On any failure KeyVal is emptied and the result is false. The key is opened
+// Reads `valueName` of the key `keyName` below `root` into `value`: a REG_SZ as its bytes (one
+// trailing NUL dropped), a REG_DWORD in decimal; a value of another type is found but leaves
+// `value` as it was. On any failure `value` is emptied and the result is false. The key is opened
 // for reading only, which a standard user is allowed, and is always closed again.
-bool GetKeyValue(RawRegistry& registry, std::uint32_t KeyRoot, const std::string& KeyName,
-                 const std::string& SubKeyRef, std::string& KeyVal);
+bool readRegistryValue(RawRegistry& registry, std::uint32_t root, const std::string& keyName,
+                       const std::string& valueName, std::string& value);
 
 }  // namespace nickbridge::platform

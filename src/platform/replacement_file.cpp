@@ -88,7 +88,8 @@ ReplacementFile::ReplacementFile(std::FILE* stream, fs::path target, fs::path na
     : stream_(stream), target_(std::move(target)), name_(std::move(name)) {}
 
 ReplacementFile::~ReplacementFile() {
-    if (stream_ != nullptr) std::fclose(stream_);
+    // A replacement given up: nothing written to it matters any more.
+    if (stream_ != nullptr) static_cast<void>(std::fclose(stream_));
     std::error_code ignored;
     if (!name_.empty()) fs::remove(name_, ignored);
 }

@@ -11,7 +11,9 @@ namespace {
 
 std::FILE* binary(std::FILE* stream) {
 #ifdef _WIN32
-    _setmode(_fileno(stream), _O_BINARY);
+    // It fails only for a descriptor that is not open, and then the read or write that follows
+    // fails and says so.
+    static_cast<void>(_setmode(_fileno(stream), _O_BINARY));
 #endif
     return stream;
 }

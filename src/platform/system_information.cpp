@@ -10,13 +10,13 @@ namespace nickbridge::platform {
 
 std::optional<std::string> systemInformationCommand(RawRegistry& registry) {
     std::string command;
-    if (GetKeyValue(registry, kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
-                    "PATH", command)) {
+    if (readRegistryValue(registry, kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO",
+                          "PATH", command)) {
         return command;
     }
     std::string folder;
-    if (!GetKeyValue(registry, kHkeyLocalMachine, "SOFTWARE\\Microsoft\\Shared Tools Location",
-                     "MSINFO", folder)) {
+    if (!readRegistryValue(registry, kHkeyLocalMachine,
+                           "SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", folder)) {
         return std::nullopt;
     }
     std::string tool = folder + "\\MSINFO32.EXE";

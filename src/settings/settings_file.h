@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/field_selection.h"
+#include "selection/field_selection.h"
 
 namespace nickbridge {
 
@@ -18,10 +18,10 @@ inline constexpr std::string_view kPlantedLinkReason =
     "it is a symbolic link that another user placed in a folder others may write to; the file it "
     "points at is left untouched";
 
-// Everything saveall writes, in the fifteen lines' order.
+// Everything saveSettings writes, in the fifteen lines' order.
 struct SettingsValues {
-    std::string sourcePath;   // line 1: Text1
-    std::string outputPath;   // line 2: Text2
+    std::string sourcePath;   // line 1
+    std::string outputPath;   // line 2
     std::string firstFile;    // line 3
     std::string firstDir;     // line 4
     std::string firstDrive;   // line 5
@@ -58,8 +58,8 @@ RestoredValues readSettings(std::istream& in);
 // every later value to another line.
 std::optional<std::string> settingsText(const SettingsValues& values);
 
-// nbr.ini: fifteen bare value lines, no header or keys. The path is resolved against the
-// current folder at each access, as the program has always done.
+// nbr.ini: fifteen bare value lines, no header or keys. A relative path is resolved against the
+// current folder at each access, so runs started from different folders keep their own settings.
 class SettingsFile {
 public:
     explicit SettingsFile(std::string path = kSettingsFileName);

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "conversion/field_selection.h"
+#include "selection/field_selection.h"
 
 namespace nickbridge::settings_lines {
 

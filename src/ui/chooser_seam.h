@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
+#include <memory>
+
+#include "choosers/main_window_link.h"
 #include "settings/settings_file.h"
+
+class QWidget;
 
 namespace nickbridge::ui {
 
@@ -18,5 +24,10 @@ public:
     // The settings restore: lines 3 to 7 of nbr.ini, where read, to the choosers' lists.
     virtual void applyRestoredEntries(const RestoredValues& values) = 0;
 };
+
+// Makes the choosers of a main window: `window` is their way into it, `owner` the widget they are
+// shown over.
+using ChooserFactory =
+    std::function<std::unique_ptr<ChooserSeam>(choosers::MainWindowLink& window, QWidget& owner)>;
 
 }  // namespace nickbridge::ui

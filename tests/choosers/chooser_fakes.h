@@ -48,7 +48,7 @@ public:
     std::string outputPath = "unchanged";
     choosers::SourceEntries source;
     choosers::OutputEntries output;
-    std::vector<std::string> calls;  // "save", "restore", "clear records"
+    std::vector<std::string> calls;  // "save", "restore"
 
     void setSourcePath(const std::string& path) override { sourcePath = path; }
     void setOutputPath(const std::string& path) override { outputPath = path; }
@@ -56,9 +56,8 @@ public:
     void setSourceEntries(const choosers::SourceEntries& entries) override { source = entries; }
     choosers::OutputEntries outputEntries() const override { return output; }
     void setOutputEntries(const choosers::OutputEntries& entries) override { output = entries; }
-    void saveall() override { calls.push_back("save"); }
-    void restoreall() override { calls.push_back("restore"); }
-    void clearRecords() override { calls.push_back("clear records"); }
+    void saveSettings() override { calls.push_back("save"); }
+    void restoreSettings() override { calls.push_back("restore"); }
 };
 
 class FakeChooserWindow final : public choosers::ChooserWindow {

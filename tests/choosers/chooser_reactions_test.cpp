@@ -53,14 +53,26 @@ protected:
     SourceChooser source_{drives_, scanner_, window_, main_};
 };
 
+// A chooser made afresh with nothing read from the settings file applies the remembered entries
+// in turn, the drive last: a remembered drive other than the folder's takes the lists to that
+// drive's current folder.
+TEST_F(ChooserReactions, AFreshChooserEndsOnTheRememberedDrivesCurrentFolder) {
+    main_.source = {bytesOf(home()), bytesOf(home()), FakeDrives::kQ};
+    source_.startUp();
+    EXPECT_THAT(main_.calls, ElementsAre("restore"));
+    EXPECT_EQ(source_.driveList().drive(), FakeDrives::kQ);
+    EXPECT_EQ(source_.folderList().path(), at("mail"));
+    EXPECT_EQ(source_.fileList().path(), at("mail"));
+}
+
 TEST_F(ChooserReactions, ClickingAFileConfirmsItAtOnce) {
     SourceChooser& chooser = source();
     chooser.clickFile(1);
     EXPECT_EQ(main_.sourcePath, withSeparator(bytesOf(home()), "b.txt"));
-    EXPECT_EQ(main_.source.file, bytesOf(home()));  // a folder, not the file
+    EXPECT_EQ(main_.source.fileListFolder, bytesOf(home()));  // a folder, not the file
     EXPECT_EQ(main_.source.dir, bytesOf(home()));
     EXPECT_EQ(main_.source.drive, FakeDrives::kP);
-    EXPECT_THAT(main_.calls, ElementsAre("save", "clear records"));
+    EXPECT_THAT(main_.calls, ElementsAre("save"));
     EXPECT_TRUE(window_.hidden);
 }
 
@@ -79,7 +91,7 @@ TEST_F(ChooserReactions, OkChecksOnlyWhetherTheNameBoxIsExactlyEmpty) {
         if (c.confirms) {
             // No file selected: the folder and one separator.
             EXPECT_EQ(main_.sourcePath, withSeparator(bytesOf(home()), ""));
-            EXPECT_THAT(main_.calls, ElementsAre("save", "clear records"));
+            EXPECT_THAT(main_.calls, ElementsAre("save"));
         } else {
             EXPECT_THAT(window_.told, ElementsAre(std::string(kNoFileSelected)));
             EXPECT_EQ(main_.sourcePath, "unchanged");

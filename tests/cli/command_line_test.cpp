@@ -15,9 +15,10 @@ namespace nickbridge::cli {
 
 void PrintTo(const ConvertRequest& request, std::ostream* os) {
     *os << "{\"" << request.sourcePath << "\", \"" << request.outputPath << "\", boxes";
-    for (const BoxState box : {request.selection.FN, request.selection.LN, request.selection.NN,
-                               request.selection.EA, request.selection.PA, request.selection.PN,
-                               request.selection.FX, request.selection.NOTEs}) {
+    for (const BoxState box :
+         {request.selection.firstName, request.selection.lastName, request.selection.nickname,
+          request.selection.email, request.selection.postalAddress, request.selection.phone,
+          request.selection.fax, request.selection.notes}) {
         *os << ' ' << static_cast<int>(box);
     }
     *os << '}';
@@ -71,8 +72,8 @@ TEST_P(AcceptedCommandLine, YieldsTheConversion) {
 
 FieldSelection firstAndEmail() {
     FieldSelection selection = allClear();
-    selection.FN = BoxState::Ticked;
-    selection.EA = BoxState::Ticked;
+    selection.firstName = BoxState::Ticked;
+    selection.email = BoxState::Ticked;
     return selection;
 }
 
@@ -80,25 +81,29 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, AcceptedCommandLine,
     ::testing::Values(
         AcceptedCase{"DefaultTicksEveryBox", {"in.txt", "out.txt"}, {"in.txt", "out.txt", {}}},
-        AcceptedCase{
-            "First", {"--fields", "first", "s", "o"}, {"s", "o", onlyTicked(&FieldSelection::FN)}},
-        AcceptedCase{
-            "Last", {"--fields", "last", "s", "o"}, {"s", "o", onlyTicked(&FieldSelection::LN)}},
+        AcceptedCase{"First",
+                     {"--fields", "first", "s", "o"},
+                     {"s", "o", onlyTicked(&FieldSelection::firstName)}},
+        AcceptedCase{"Last",
+                     {"--fields", "last", "s", "o"},
+                     {"s", "o", onlyTicked(&FieldSelection::lastName)}},
         AcceptedCase{"Nickname",
                      {"--fields", "nickname", "s", "o"},
-                     {"s", "o", onlyTicked(&FieldSelection::NN)}},
-        AcceptedCase{
-            "Email", {"--fields", "email", "s", "o"}, {"s", "o", onlyTicked(&FieldSelection::EA)}},
+                     {"s", "o", onlyTicked(&FieldSelection::nickname)}},
+        AcceptedCase{"Email",
+                     {"--fields", "email", "s", "o"},
+                     {"s", "o", onlyTicked(&FieldSelection::email)}},
         AcceptedCase{"Address",
                      {"--fields", "address", "s", "o"},
-                     {"s", "o", onlyTicked(&FieldSelection::PA)}},
+                     {"s", "o", onlyTicked(&FieldSelection::postalAddress)}},
+        AcceptedCase{"Phone",
+                     {"--fields", "phone", "s", "o"},
+                     {"s", "o", onlyTicked(&FieldSelection::phone)}},
         AcceptedCase{
-            "Phone", {"--fields", "phone", "s", "o"}, {"s", "o", onlyTicked(&FieldSelection::PN)}},
-        AcceptedCase{
-            "Fax", {"--fields", "fax", "s", "o"}, {"s", "o", onlyTicked(&FieldSelection::FX)}},
+            "Fax", {"--fields", "fax", "s", "o"}, {"s", "o", onlyTicked(&FieldSelection::fax)}},
         AcceptedCase{"Notes",
                      {"--fields", "notes", "s", "o"},
-                     {"s", "o", onlyTicked(&FieldSelection::NOTEs)}},
+                     {"s", "o", onlyTicked(&FieldSelection::notes)}},
         AcceptedCase{"TwoFieldsAnyOrder",
                      {"--fields", "email,first", "s", "o"},
                      {"s", "o", firstAndEmail()}},
@@ -111,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         AcceptedCase{"EmptyListClearsEveryBox", {"--fields", "", "s", "o"}, {"s", "o", allClear()}},
         AcceptedCase{"OptionAfterPaths",
                      {"s", "o", "--fields", "fax"},
-                     {"s", "o", onlyTicked(&FieldSelection::FX)}},
+                     {"s", "o", onlyTicked(&FieldSelection::fax)}},
         // An empty path is the Convert command's to refuse ("Nothing to do."), not a usage error.
         AcceptedCase{"EmptySourcePath", {"", "o"}, {"", "o", {}}},
         AcceptedCase{"EmptyOutputPath", {"s", ""}, {"s", "", {}}},

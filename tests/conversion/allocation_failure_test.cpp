@@ -57,12 +57,9 @@ protected:
     const std::string text = "alias big " + test::repeat("@", 2 * kLimit) + "\r\n";
 
     ConvertOutcome runLimited(const std::string& from, const StandardStreams& streams = {}) {
-        std::vector<std::string> records;
         allocationLimit = kLimit;
-        const ConvertOutcome outcome =
-            runConvertCommand(from, output, {}, records, report, streams);
+        const ConvertOutcome outcome = runConvertCommand(from, output, {}, report, streams);
         allocationLimit = 0;
-        EXPECT_TRUE(records.empty());
         return outcome;
     }
 

@@ -24,7 +24,7 @@ TEST_P(ExtractFieldsTest, YieldsExpectedFields) {
 }
 
 // Record texts as the loader builds them: alias text, "|", then "|" note "^^" per note line.
-// Fields in order: username, firstname, lastname, emailAddr, phone, FAX, address, NOTE.
+// Fields in order: fullName, firstName, lastName, email, phone, fax, address, notes.
 const ExtractionCase kCases[] = {
     {"TagsAndFreeNote",
      "bob bob@home||bob <name:Bob Smith><phone:555 0100>Plays chess^^",
@@ -32,6 +32,9 @@ const ExtractionCase kCases[] = {
     {"NicknameWithItsSpaceIsTheFullName",
      "kim kim@work|",
      {"kim ", "kim", "", "kim@work", "", "", "", ""}},
+    {"NameSplitsAtItsFirstSpace",
+     "mary mary@home||mary <name:Mary Ann Smith>^^",
+     {"Mary Ann Smith", "Mary", "Ann Smith", "mary@home", "", "", "", ""}},
     {"QuotedName",
      "\"Bob Smith\" bob@home|",
      {"Bob Smith", "Bob", "Smith", "bob@home", "", "", "", ""}},

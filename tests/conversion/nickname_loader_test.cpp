@@ -51,12 +51,18 @@ struct RecordsCase {
     friend void PrintTo(const RecordsCase& c, std::ostream* os) { *os << c.name; }
 };
 
-class AppendRecordsTest : public ::testing::TestWithParam<RecordsCase> {};
-
-TEST_P(AppendRecordsTest, BuildsOneRecordPerAliasLine) {
+// Every record the reader walks, in order.
+Records readAll(std::string_view text) {
     Records records;
-    appendRecords(GetParam().text, records);
-    EXPECT_EQ(records, GetParam().expected);
+    RecordReader reader(text);
+    while (reader.next()) records.push_back(reader.record());
+    return records;
+}
+
+class RecordReaderTest : public ::testing::TestWithParam<RecordsCase> {};
+
+TEST_P(RecordReaderTest, BuildsOneRecordPerAliasLine) {
+    EXPECT_EQ(readAll(GetParam().text), GetParam().expected);
 }
 
 const RecordsCase kFiles[] = {
@@ -83,43 +89,42 @@ const RecordsCase kFiles[] = {
      {"a\0b\x80\xff\tc\x03||\x01\xe9\nz^^"s}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Files, AppendRecordsTest, ::testing::ValuesIn(kFiles), test::CaseName());
+INSTANTIATE_TEST_SUITE_P(Files, RecordReaderTest, ::testing::ValuesIn(kFiles), test::CaseName());
 
-class LoadTheStuffTest : public ::testing::Test {
+class NicknameFileTest : public ::testing::Test {
 protected:
     testing::TempFolder dir;
-    Records records{"earlier|"};
+    NicknameFile file;
 };
 
-TEST_F(LoadTheStuffTest, AppendsFileRecordsAfterExistingEntries) {
+TEST_F(NicknameFileTest, HoldsTheWholeFileUnchanged) {
     const auto path = dir.file("nicknames.txt");
-    testing::writeBytes(path, "alias a\0\xe9\r\nnote x\r\nalias b"sv);
+    const std::string_view text = "alias a\0\xe9\r\nnote x\r\nalias b"sv;
+    testing::writeBytes(path, text);
 
-    const LoadResult result = loadTheStuff(path, records);
-
-    EXPECT_EQ(result.status, LoadStatus::Loaded);
-    EXPECT_EQ(records, (Records{"earlier|", "a\0\xe9||x^^"s, "b|"}));
+    EXPECT_EQ(file.open(path).status, LoadStatus::Loaded);
+    EXPECT_EQ(file.text(), text);
+    EXPECT_EQ(readAll(file.text()), (Records{"a\0\xe9||x^^"s, "b|"}));
 }
 
-TEST_F(LoadTheStuffTest, RefusedFileAddsNothing) {
+TEST_F(NicknameFileTest, RefusedFileHoldsNothing) {
     for (const std::string_view text : {"Alias bob\r\nalias kim\r\n"sv, ""sv}) {
         SCOPED_TRACE(::testing::PrintToString(text));
         const auto path = dir.file("refused.txt");
         testing::writeBytes(path, text);
 
-        EXPECT_EQ(loadTheStuff(path, records).status, LoadStatus::Refused);
-        EXPECT_EQ(records, Records{"earlier|"});
+        EXPECT_EQ(file.open(path).status, LoadStatus::Refused);
+        EXPECT_TRUE(file.text().empty());
     }
 }
 
-TEST_F(LoadTheStuffTest, UnreadableFileAddsNothingAndSaysWhy) {
+TEST_F(NicknameFileTest, UnreadableFileSaysWhy) {
     for (const std::string& path : {dir.file("missing.txt"), dir.path().string()}) {
         SCOPED_TRACE(path);
-        const LoadResult result = loadTheStuff(path, records);
+        const LoadResult result = file.open(path);
 
         EXPECT_EQ(result.status, LoadStatus::Unreadable);
         EXPECT_FALSE(result.reason.empty());
-        EXPECT_EQ(records, Records{"earlier|"});
     }
 }
 

@@ -86,10 +86,10 @@ TEST_P(SelectionTest, BoxBlanksOnlyItsOwnColumn) {
 }
 
 const BoxCase kBoxes[] = {
-    {"FN", &FieldSelection::FN, 2, true},         {"LN", &FieldSelection::LN, 1, true},
-    {"EA", &FieldSelection::EA, 9, false},        {"PN", &FieldSelection::PN, 6, false},
-    {"FX", &FieldSelection::FX, 7, false},        {"PA", &FieldSelection::PA, 10, false},
-    {"NOTEs", &FieldSelection::NOTEs, 19, false}, {"NN", &FieldSelection::NN, 0, false},
+    {"FN", &FieldSelection::firstName, 2, true},  {"LN", &FieldSelection::lastName, 1, true},
+    {"EA", &FieldSelection::email, 9, false},     {"PN", &FieldSelection::phone, 6, false},
+    {"FX", &FieldSelection::fax, 7, false},       {"PA", &FieldSelection::postalAddress, 10, false},
+    {"NOTEs", &FieldSelection::notes, 19, false}, {"NN", &FieldSelection::nickname, 0, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Boxes, SelectionTest, ::testing::ValuesIn(kBoxes), test::CaseName());

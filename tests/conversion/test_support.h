@@ -12,9 +12,9 @@ namespace nickbridge {
 
 // Readable failure output for field sets (gtest would otherwise dump raw bytes).
 inline void PrintTo(const FieldSet& f, std::ostream* os) {
-    *os << "{username=\"" << f.username << "\" firstname=\"" << f.firstname << "\" lastname=\""
-        << f.lastname << "\" emailAddr=\"" << f.emailAddr << "\" phone=\"" << f.phone << "\" FAX=\""
-        << f.FAX << "\" address=\"" << f.address << "\" NOTE=\"" << f.NOTE << "\"}";
+    *os << "{fullName=\"" << f.fullName << "\" firstName=\"" << f.firstName << "\" lastName=\""
+        << f.lastName << "\" email=\"" << f.email << "\" phone=\"" << f.phone << "\" fax=\""
+        << f.fax << "\" address=\"" << f.address << "\" notes=\"" << f.notes << "\"}";
 }
 
 }  // namespace nickbridge

@@ -101,15 +101,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(VCardExport, NameBoxesBothClearLeaveAnEmptyNameAndTheNicknameAsFN) {
     FieldSelection selection;
-    selection.FN = BoxState::Clear;
-    selection.LN = BoxState::Clear;
+    selection.firstName = BoxState::Clear;
+    selection.lastName = BoxState::Clear;
     const std::string card = exported(kEveryField, selection);
     EXPECT_THAT(card, HasSubstr("\r\nFN:bob\r\nN:;;;;\r\n"));
 }
 
 TEST(VCardExport, GreyedNameBoxesKeepTheName) {
     FieldSelection selection;
-    selection.FN = BoxState::Greyed;
+    selection.firstName = BoxState::Greyed;
     EXPECT_THAT(exported(kEveryField, selection), HasSubstr("\r\nFN:Bob Smith\r\nN:Smith;Bob;;;\r\n"));
 }
 

@@ -20,7 +20,7 @@ struct ValueCase {
     std::uint32_t type;
     std::string stored;
     bool found;
-    std::string text;  // KeyVal afterwards; it held "before" on entry
+    std::string text;  // value afterwards; it held "before" on entry
 };
 
 class GetKeyValueReads : public ::testing::TestWithParam<ValueCase> {};
@@ -33,7 +33,7 @@ TEST_P(GetKeyValueReads, TheStoredBytesByType) {
     FakeRegistry registry;
     registry.set(kKey, "PATH", {c.type, c.stored});
     std::string value = "before";
-    EXPECT_EQ(GetKeyValue(registry, kHkeyLocalMachine, kKey, "PATH", value), c.found);
+    EXPECT_EQ(readRegistryValue(registry, kHkeyLocalMachine, kKey, "PATH", value), c.found);
     EXPECT_EQ(value, c.text);
     EXPECT_EQ(registry.openKeys, 0);
 }
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "before"}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST(GetKeyValue, MissingKeyOrValueEmptiesTheTextAndClosesWhatItOpened) {
+TEST(readRegistryValue, MissingKeyOrValueEmptiesTheTextAndClosesWhatItOpened) {
     FakeRegistry registry;
     registry.setText(kKey, "PATH", "x");
     const struct {
@@ -68,7 +68,8 @@ TEST(GetKeyValue, MissingKeyOrValueEmptiesTheTextAndClosesWhatItOpened) {
     };
     for (const auto& miss : misses) {
         std::string value = "before";
-        EXPECT_FALSE(GetKeyValue(registry, miss.root, miss.key, miss.value, value)) << miss.key;
+        EXPECT_FALSE(readRegistryValue(registry, miss.root, miss.key, miss.value, value))
+            << miss.key;
         EXPECT_EQ(value, "");
         EXPECT_EQ(registry.openKeys, 0) << miss.value;
     }

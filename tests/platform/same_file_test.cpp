@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
@@ -53,6 +60,32 @@ TEST(IsSameFileTest, FollowsSymbolicLinks) {
 
     EXPECT_TRUE(isSameFile(file, dir.path() / "link.txt"));
     EXPECT_FALSE(isSameFile(file, dir.path() / "dangling.txt"));
+}
+#endif
+
+#ifndef _WIN32
+// Two roots of different file systems often share a number (procfs and sysfs both start at 1):
+// a number alone must not make them one file.
+TEST(IsSameFileTest, TheSameNumberOnAnotherFileSystemIsAnotherFile) {
+    const std::vector<fs::path> roots{"/proc", "/sys", "/dev", "/dev/pts", "/dev/shm", "/"};
+    for (std::size_t i = 0; i < roots.size(); ++i) {
+        for (std::size_t j = i + 1; j < roots.size(); ++j) {
+            struct stat first {};
+            struct stat second {};
+            if (::stat(roots[i].c_str(), &first) != 0 || ::stat(roots[j].c_str(), &second) != 0 ||
+                first.st_ino != second.st_ino || first.st_dev == second.st_dev) {
+                continue;
+            }
+            EXPECT_FALSE(isSameFile(roots[i], roots[j])) << roots[i] << " " << roots[j];
+            const std::unique_ptr<std::FILE, int (*)(std::FILE*)> open(
+                std::fopen(roots[i].c_str(), "r"), &std::fclose);
+            if (open) {
+                EXPECT_FALSE(isSameFile(open.get(), roots[j])) << roots[i] << " " << roots[j];
+            }
+            return;
+        }
+    }
+    GTEST_SKIP() << "no two file systems here share a root number";
 }
 #endif
 

@@ -37,7 +37,7 @@ protected:
         dialog.hide();
     }
 
-    ui::MainWindow window_;
+    ui::MainWindow window_{noChoosers(), settingsFile()};
     int showings_ = 0;
 
 private:

@@ -136,7 +136,7 @@ const std::string kPathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 TEST_F(AboutDialogTest, SystemInfoStartsTheRegisteredCommandOrSaysItIsUnavailable) {
     const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
     dialog_.show();
-    dialog_.StartSysInfo();
+    dialog_.startSystemInformation();
     EXPECT_TRUE(launcher_.started.empty());
     ASSERT_EQ(messages_.shown.size(), 1u);
     EXPECT_EQ(messages_.shown[0].text, unavailable);
@@ -147,7 +147,7 @@ TEST_F(AboutDialogTest, SystemInfoStartsTheRegisteredCommandOrSaysItIsUnavailabl
     EXPECT_EQ(messages_.shown.size(), 1u);
 
     launcher_.answer = false;
-    dialog_.StartSysInfo();
+    dialog_.startSystemInformation();
     ASSERT_EQ(messages_.shown.size(), 2u);
     EXPECT_EQ(messages_.shown[1].text, unavailable);
     EXPECT_TRUE(dialog_.isVisible());

@@ -3,20 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/about/about_values.h"
-
 namespace nickbridge::testing {
 namespace {
 
-namespace values = ui::about_values;
-
 TEST(AboutTexts, DescriptionHasSevenLinesAndOneEmptyLineJoinedByCarriageReturnsAlone) {
-    const QString expected =
-        QLatin1String(values::kAuthorCredit) + "\rEmail:  " + QLatin1String(values::kAuthorEmail) +
-        "\r\rIf you find this program useful, please contribute any amount "
-        "to:\rNickBridge\r" +
-        QLatin1String(values::kStreetLine) + "\r" + QLatin1String(values::kTownLine);
-    EXPECT_EQ(ui::descriptionText(), expected);
+    EXPECT_EQ(ui::descriptionText(),
+              QStringLiteral("Written by the NickBridge developers\r"
+                             "Email:  nickbridge@example.org\r"
+                             "\r"
+                             "If you find this program useful, please contribute any amount to:\r"
+                             "NickBridge\r"
+                             "1 Example Street\r"
+                             "Exampleton, EX 00000"));
 }
 
 TEST(AboutTexts, SiteVersionAndDisclaimer) {

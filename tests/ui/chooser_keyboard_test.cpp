@@ -20,10 +20,12 @@
 #include <utility>
 #include <vector>
 
+#include "platform/drives.h"
 #include "platform/path_bytes.h"
 #include "platform/program_launcher.h"
 #include "support/fake_registry.h"
 #include "ui/about/about_dialog.h"
+#include "ui/choosers/chooser_windows.h"
 #include "ui/choosers/source_chooser_window.h"
 #include "ui/focus_ring.h"
 #include "ui/main_window/main_window.h"
@@ -68,7 +70,7 @@ using ChooserKeyboard = InTempCurrentFolder;
 TEST_F(ChooserKeyboard, DownAndEnterWalkTheFolderListTwoLevelsDeep) {
     std::filesystem::create_directories(folder_.path() / "sub" / "deeper");
     std::filesystem::create_directories(folder_.path() / "sub" / "other");
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     std::vector<std::string> opened;
     ModalActs acts([&](QDialog& dialog) {
         auto* folders = child<QAbstractItemView>(dialog, "Dir1");
@@ -93,7 +95,7 @@ TEST_F(ChooserKeyboard, EndAndTypeAheadMoveTheHighlightAndTheKeypadEnterOpensIt)
     for (const char* name : {"apple", "banana", "cherry"}) {
         std::filesystem::create_directories(folder_.path() / name);
     }
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     std::string opened;
     ModalActs acts([&](QDialog& dialog) {
         auto* folders = child<QAbstractItemView>(dialog, "Dir1");
@@ -125,7 +127,7 @@ TEST_F(ChooserKeyboard, EnterPressesTheFocusedButton) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.browse) + " " + c.button);
-        MainWindow window;
+        MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
         window.setSourcePath("kept");
         window.setOutputPath("elsewhere");
         bool hidden = false;
@@ -173,7 +175,7 @@ void expectNamedAndRinged(QDialog& dialog, const QSet<QString>& expected) {
 }
 
 TEST_F(ChooserKeyboard, EveryFocusableControlHasADistinctNameAndTheRing) {
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     window.show();
     const std::pair<const char*, QSet<QString>> choosers[] = {
         {"Form2", {"Folders", "Drives", "Files", "OK", "File name", "Cancel"}},
@@ -197,7 +199,7 @@ TEST_F(ChooserKeyboard, EveryFocusableControlHasADistinctNameAndTheRing) {
 
 // The windows are centred on the main window at every showing, wherever it has moved since.
 TEST_F(ChooserKeyboard, ChoosersComeUpCentredOnTheMainWindowAtEveryShowing) {
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     std::vector<QPoint> offsets;

@@ -16,8 +16,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/drives.h"
 #include "platform/path_bytes.h"
 #include "ui/choosers/chooser_item_delegate.h"
+#include "ui/choosers/chooser_windows.h"
 #include "ui/choosers/folder_icons.h"
 #include "ui/choosers/list_models.h"
 #include "ui/choosers/output_chooser_window.h"
@@ -64,7 +66,7 @@ void expectLaidOut(QDialog& dialog, QSize clientTwips, const std::vector<Placed>
 class ChooserLayout : public InTempCurrentFolder {
 protected:
     std::string bytes(const std::filesystem::path& path) const { return platform::pathBytes(path); }
-    ui::MainWindow window_;
+    ui::MainWindow window_{ui::chooserWindowsOver(platform::systemDrives()), settingsFile()};
 };
 
 TEST_F(ChooserLayout, TheSourceChooserIsDrawnAsDesigned) {
@@ -100,7 +102,7 @@ TEST_F(ChooserLayout, ACutNameHasItsWholeNameAsItsTooltipAndANameThatFitsNone) {
     writeBytes(folder_.path() / "short.txt", "");
     writeBytes(folder_.path() / (longName + ".txt"), "");
     std::filesystem::create_directories(folder_.path() / longName);
-    ui::MainWindow window;
+    ui::MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     auto* source = window.findChild<ui::SourceChooserWindow*>(QStringLiteral("Form2"));
     auto* output = window.findChild<ui::OutputChooserWindow*>(QStringLiteral("Form3"));
     ASSERT_TRUE(source != nullptr && output != nullptr);
@@ -140,7 +142,7 @@ TEST_F(ChooserLayout, ACutNameHasItsWholeNameAsItsTooltipAndANameThatFitsNone) {
 // above it have the open picture, the folders inside it the closed one.
 TEST_F(ChooserLayout, FolderRowsAreBareNamesWithOpenPicturesDownToTheOpenFolder) {
     std::filesystem::create_directories(folder_.path() / "inner");
-    ui::MainWindow window;
+    ui::MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     auto* source = window.findChild<ui::SourceChooserWindow*>(QStringLiteral("Form2"));
     source->prepareToShow();
     auto* folders = source->findChild<QAbstractItemView*>(QStringLiteral("Dir1"));
@@ -182,7 +184,7 @@ TEST_F(ChooserNames, UndecodableBytesShowOneWayEverywhereAndComeBackUnchanged) {
     const QString shown = ui::pathText(name);
     EXPECT_EQ(shown, QStringLiteral("caf") + QChar(0xDCE9));
     std::filesystem::create_directories(folder_.path() / name);
-    ui::MainWindow window;
+    ui::MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     bool opened = false;
     const ui::ModalSink previous = ui::setModalSink([&](QDialog& dialog) {
         dialog.show();
@@ -202,7 +204,7 @@ TEST_F(ChooserNames, UndecodableBytesShowOneWayEverywhereAndComeBackUnchanged) {
     ui::setModalSink(previous);
     ASSERT_TRUE(opened);
     const std::string chosen = platform::pathBytes(folder_.path() / name);
-    EXPECT_EQ(window.secondDir, chosen);
+    EXPECT_EQ(window.outputEntries().dir, chosen);
 
     auto* field = window.findChild<QLineEdit*>(QStringLiteral("Text2"));
     EXPECT_TRUE(field->text().contains(shown + QLatin1Char('/')));

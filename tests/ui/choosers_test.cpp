@@ -16,6 +16,7 @@
 
 #include "platform/drives.h"
 #include "platform/path_bytes.h"
+#include "ui/choosers/chooser_windows.h"
 #include "ui/choosers/output_chooser_window.h"
 #include "ui/choosers/source_chooser_window.h"
 #include "ui/main_window/main_window.h"
@@ -86,7 +87,7 @@ TEST_F(Choosers, StartUpMakesBothHiddenAtTheFoldersOfTheSettingsFile) {
     std::filesystem::create_directories(folder_.path() / "mail");
     std::filesystem::create_directories(folder_.path() / "out");
     writeSettings(crlfLines({"", "", in("mail"), in("mail"), hereDrive(), in("out"), hereDrive()}));
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     SourceChooserWindow* source = sourceWindow(window);
     OutputChooserWindow* output = outputWindow(window);
     ASSERT_NE(source, nullptr);
@@ -96,26 +97,41 @@ TEST_F(Choosers, StartUpMakesBothHiddenAtTheFoldersOfTheSettingsFile) {
     EXPECT_EQ(source->chooser().fileList().path(), in("mail"));
     EXPECT_EQ(source->chooser().folderList().path(), in("mail"));
     EXPECT_EQ(output->chooser().folderList().path(), in("out"));
-    EXPECT_EQ(window.firstDir, in("mail"));
-    EXPECT_EQ(window.secondDrive, hereDrive());
+    EXPECT_EQ(window.sourceEntries().dir, in("mail"));
+    EXPECT_EQ(window.outputEntries().drive, hereDrive());
 }
 
 TEST_F(Choosers, ClickingAFileChoosesItAndSavesTheSettings) {
     writeBytes(folder_.path() / "book.txt", "alias ann ann@home\r\n");
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     ModalScript script([](QDialog& dialog) { clickRow(dialog, "File1", "book.txt"); });
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("Browse1")), Qt::LeftButton);
     EXPECT_EQ(script.shown, 1);
     EXPECT_EQ(window.sourcePath(), in("book.txt"));
-    EXPECT_TRUE(window.records.empty());
     EXPECT_FALSE(sourceWindow(window)->isVisible());
     EXPECT_EQ(settingsBytes().substr(0, in("book.txt").size()), in("book.txt"));
+}
+
+// Only an exactly empty name box is refused: a typed space counts as filled, and with no file
+// selected OK chooses the folder.
+TEST_F(Choosers, ANameBoxHoldingOnlyASpaceIsFilled) {
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
+    ModalScript script([](QDialog& dialog) {
+        auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("Text1"));
+        nameBox->clear();
+        QTest::keyClicks(nameBox, QStringLiteral(" "));
+        click(dialog, "Command1");
+    });
+    window.findChild<QPushButton*>(QStringLiteral("Browse1"))->click();
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(window.sourcePath(), here() + platform::nativeSeparator());
+    EXPECT_FALSE(sourceWindow(window)->isVisible());
 }
 
 TEST_F(Choosers, AFailedSaveIsReportedAndTheFileIsStillChosen) {
     writeBytes(folder_.path() / "book.txt", "alias ann ann@home\r\n");
     std::filesystem::create_directories(folder_.path() / "nbr.ini");  // cannot be written
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     ModalScript script([](QDialog& dialog) { clickRow(dialog, "File1", "book.txt"); });
     window.findChild<QPushButton*>(QStringLiteral("Browse1"))->click();
     EXPECT_EQ(window.sourcePath(), in("book.txt"));
@@ -126,7 +142,7 @@ TEST_F(Choosers, AFailedSaveIsReportedAndTheFileIsStillChosen) {
 
 TEST_F(Choosers, ADoubleClickOpensAFolderAndOkTakesIt) {
     std::filesystem::create_directories(folder_.path() / "out" / "deeper");
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     ModalScript script([](QDialog& dialog) {
         clickRow(dialog, "Dir1", QStringLiteral("out"), true);
         clickRow(dialog, "Dir1", QStringLiteral("deeper"), true);
@@ -135,12 +151,12 @@ TEST_F(Choosers, ADoubleClickOpensAFolderAndOkTakesIt) {
     QTest::mouseDClick(window.findChild<QWidget*>(QStringLiteral("Text2")), Qt::LeftButton);
     const std::string chosen = bytes(folder_.path() / "out" / "deeper");
     EXPECT_EQ(window.outputPath(), bytes(folder_.path() / "out" / "deeper" / "converted.txt"));
-    EXPECT_EQ(window.secondDir, chosen);
+    EXPECT_EQ(window.outputEntries().dir, chosen);
 }
 
 TEST_F(Choosers, InTheSourceChooserADoubleClickOpensTheFolderItHitDespiteTheClickBeforeIt) {
     std::filesystem::create_directories(folder_.path() / "a" / "b");
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     ModalScript script([](QDialog& dialog) {
         clickRow(dialog, "Dir1", QStringLiteral("a"), true);
         // The click of this double-click takes the lists back to the drive's current folder
@@ -154,7 +170,7 @@ TEST_F(Choosers, InTheSourceChooserADoubleClickOpensTheFolderItHitDespiteTheClic
 }
 
 TEST_F(Choosers, EscapeAndEnterDoNothingAndTheCloseBoxEndsTheChooser) {
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     QPointer<QDialog> first;
     ModalScript script([&](QDialog& dialog) {
         first = &dialog;
@@ -177,7 +193,7 @@ TEST_F(Choosers, EscapeAndEnterDoNothingAndTheCloseBoxEndsTheChooser) {
 
 TEST_F(Choosers, ARefusedFileBringsUpTheSourceChooserAndNothingIsWritten) {
     writeBytes(folder_.path() / "letter.txt", "Dear Ann,\r\n");
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     window.setSourcePath(in("letter.txt"));
     window.setOutputPath(in("converted.txt"));
     ModalScript script([](QDialog& dialog) {
@@ -194,7 +210,7 @@ TEST_F(Choosers, AConversionTakesBothChoosersToTheirDefaultFolders) {
     std::filesystem::create_directories(folder_.path() / "eudora" / "nickname");
     std::filesystem::create_directories(folder_.path() / "temp");
     writeBytes(folder_.path() / "book.txt", "alias ann ann@home\r\n");
-    MainWindow window;
+    MainWindow window(ui::chooserWindowsOver(platform::systemDrives()), settingsFile());
     window.setSourcePath(in("book.txt"));
     window.setOutputPath(in("converted.txt"));
     window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();

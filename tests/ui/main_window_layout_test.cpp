@@ -116,7 +116,7 @@ protected:
         return widget;
     }
 
-    MainWindow window_;
+    MainWindow window_{noChoosers(), settingsFile()};
 };
 
 TEST_F(MainWindowLayout, TheWindowIsFixedWithTheDesignedClientArea) {

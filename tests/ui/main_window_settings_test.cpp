@@ -66,37 +66,39 @@ constexpr std::array<BoxState, 8> kSavedBoxes{BoxState::Ticked, BoxState::Clear,
 using MainWindowSettings = InTempCurrentFolder;
 
 TEST_F(MainWindowSettings, FirstStartWritesTheDefaultBlockAndEmptiesBothPaths) {
-    const MainWindow window;
+    const MainWindow window(noChoosers(), settingsFile());
 
     EXPECT_EQ(settingsBytes(), defaultBlock());
     EXPECT_EQ(text(window, "Text1"), QString());
     EXPECT_EQ(text(window, "Text2"), QString());
     expectBoxes(window, kAllTicked);
-    for (const std::string* entry : {&window.firstFile, &window.firstDir, &window.firstDrive,
-                                     &window.secondDir, &window.secondDrive}) {
-        EXPECT_EQ(*entry, "c");
+    const choosers::SourceEntries source = window.sourceEntries();
+    const choosers::OutputEntries output = window.outputEntries();
+    for (const std::string& entry :
+         {source.fileListFolder, source.dir, source.drive, output.dir, output.drive}) {
+        EXPECT_EQ(entry, "c");
     }
     EXPECT_TRUE(messages_.shown.empty());
 }
 
 TEST_F(MainWindowSettings, StartRestoresASavedFileAndAppendsTheDefaultBlockAfterIt) {
     writeSettings(kSavedFile);
-    const MainWindow window;
+    const MainWindow window(noChoosers(), settingsFile());
 
     EXPECT_EQ(settingsBytes(), kSavedFile + defaultBlock());
     EXPECT_EQ(window.sourcePath(), "/home/ann/eudora/nndbase.txt");
     EXPECT_EQ(window.outputPath(), "/home/ann/out/converted.txt");
-    EXPECT_EQ(window.firstFile, "/home/ann/eudora");
-    EXPECT_EQ(window.firstDir, "/home/ann/eudora");
-    EXPECT_EQ(window.firstDrive, "/");
-    EXPECT_EQ(window.secondDir, "/home/ann/out");
-    EXPECT_EQ(window.secondDrive, "/");
+    EXPECT_EQ(window.sourceEntries().fileListFolder, "/home/ann/eudora");
+    EXPECT_EQ(window.sourceEntries().dir, "/home/ann/eudora");
+    EXPECT_EQ(window.sourceEntries().drive, "/");
+    EXPECT_EQ(window.outputEntries().dir, "/home/ann/out");
+    EXPECT_EQ(window.outputEntries().drive, "/");
     expectBoxes(window, kSavedBoxes);
 }
 
 TEST_F(MainWindowSettings, CloseWritesTheFifteenLinesByteForByte) {
     writeSettings(kSavedFile);
-    MainWindow window;
+    MainWindow window(noChoosers(), settingsFile());
     window.show();
     window.setSourcePath("/home/ann/other.txt");
     QTest::mouseClick(box(window, "FN"), Qt::LeftButton);  // ticked -> clear
@@ -115,11 +117,11 @@ TEST_F(MainWindowSettings, CloseWritesTheFifteenLinesByteForByte) {
 // design (ticked) and NOTEs is ticked by the file; a save then writes all eight as ticked.
 TEST_F(MainWindowSettings, ASevenLineFileLeavesTheBoxesTicked) {
     writeSettings(crlfLines({"/src.txt", "/out.txt", "f", "d", "v", "e", "w"}));
-    MainWindow window;
+    MainWindow window(noChoosers(), settingsFile());
 
     EXPECT_EQ(window.sourcePath(), "/src.txt");
     EXPECT_EQ(window.outputPath(), "/out.txt");
-    EXPECT_EQ(window.secondDrive, "w");
+    EXPECT_EQ(window.outputEntries().drive, "w");
     expectBoxes(window, kAllTicked);
 
     window.close();
@@ -129,7 +131,7 @@ TEST_F(MainWindowSettings, ASevenLineFileLeavesTheBoxesTicked) {
 
 TEST_F(MainWindowSettings, AGreyedBoxIsRestoredAndWrittenBack) {
     writeSettings(kSavedFile);
-    MainWindow window;
+    MainWindow window(noChoosers(), settingsFile());
     ASSERT_EQ(box(window, "NN")->state(), BoxState::Greyed);
     ASSERT_EQ(box(window, "NN")->checkState(), Qt::PartiallyChecked);
 
@@ -149,7 +151,7 @@ TEST_F(MainWindowSettings, SourcePathBytesSurviveRestoreEditAndSave) {
     const struct {
         const char* name;
         std::string restored;
-        const char* typed;  // at the end of Text1
+        const char* typed;  // at the end of the source path field
     } cases[] = {
         {"outside UTF-8", latin1Path, ""},
         {"outside UTF-8, edited", latin1Path, ".bak"},
@@ -159,7 +161,7 @@ TEST_F(MainWindowSettings, SourcePathBytesSurviveRestoreEditAndSave) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         writeSettings(settingsWithSourcePath(c.restored));
-        MainWindow window;
+        MainWindow window(noChoosers(), settingsFile());
         EXPECT_EQ(window.sourcePath(), c.restored);
         auto* text1 = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
         text1->end(false);
@@ -172,7 +174,7 @@ TEST_F(MainWindowSettings, SourcePathBytesSurviveRestoreEditAndSave) {
 
 TEST_F(MainWindowSettings, FileExitEndsTheRunWithoutSaving) {
     writeSettings(kSavedFile);
-    MainWindow window;
+    MainWindow window(noChoosers(), settingsFile());
     window.show();
     QTest::mouseClick(box(window, "FN"), Qt::LeftButton);
     const std::string before = settingsBytes();
@@ -186,7 +188,7 @@ TEST_F(MainWindowSettings, FileExitEndsTheRunWithoutSaving) {
 }
 
 TEST_F(MainWindowSettings, ClosingTheWindowSavesAndEndsTheRun) {
-    MainWindow window;
+    MainWindow window(noChoosers(), settingsFile());
     window.show();
     QApplication::setQuitOnLastWindowClosed(true);
     const int result = runEventLoopWith([&window] { window.close(); });
@@ -200,7 +202,7 @@ TEST_F(MainWindowSettings, ClosingTheWindowSavesAndEndsTheRun) {
 // A folder named nbr.ini can be neither read nor replaced, whoever runs the test.
 TEST_F(MainWindowSettings, AFailedSaveIsShownAndTheWindowClosesAnyway) {
     std::filesystem::create_directory(folder_.path() / "nbr.ini");
-    MainWindow window;
+    MainWindow window(noChoosers(), settingsFile());
     EXPECT_EQ(window.outputPath(), platform::defaultOutputPath());  // nothing read: the design
     window.show();
 

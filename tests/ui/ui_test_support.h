@@ -6,13 +6,17 @@
 #include <QString>
 #include <filesystem>
 #include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "platform/path_bytes.h"
+#include "settings/settings_file.h"
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
+#include "ui/chooser_seam.h"
 #include "ui/message_box.h"
 
 namespace nickbridge::testing {
@@ -40,7 +44,20 @@ private:
     ui::MessageSink previous_;
 };
 
-// Each test runs in an empty current folder of its own, where the window keeps nbr.ini.
+// Choosers that are never shown, for tests of the main window alone: no drive is looked at.
+class NoChoosers final : public ui::ChooserSeam {
+public:
+    void showSourceChooser() override {}
+    void showOutputChooser() override {}
+    void resetChoosers() override {}
+    void applyRestoredEntries(const RestoredValues&) override {}
+};
+
+inline ui::ChooserFactory noChoosers() {
+    return [](choosers::MainWindowLink&, QWidget&) { return std::make_unique<NoChoosers>(); };
+}
+
+// Each test runs in an empty current folder of its own, which holds the window's nbr.ini.
 class InTempCurrentFolder : public ::testing::Test {
 protected:
     InTempCurrentFolder() : previous_(std::filesystem::current_path()) {
@@ -48,6 +65,10 @@ protected:
     }
     ~InTempCurrentFolder() override { std::filesystem::current_path(previous_); }
 
+    // nbr.ini in the test's folder, named by its full path.
+    SettingsFile settingsFile() const {
+        return SettingsFile(platform::pathBytes(folder_.path() / "nbr.ini"));
+    }
     std::string settingsBytes() const { return readBytes(folder_.path() / "nbr.ini"); }
     void writeSettings(std::string_view bytes) const {
         writeBytes(folder_.path() / "nbr.ini", bytes);

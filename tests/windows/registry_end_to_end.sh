@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Writes values into Wine's registry with `reg` and `regedit`, reads them back through
-# GetKeyValue with Windows' own registry functions, and starts the System Information tool the
+# readRegistryValue with Windows' own registry functions, and starts the System Information tool the
 # way the About box does: from its "PATH" value, from its folder, or not at all.
 # Usage: tests/windows/registry_end_to_end.sh path/to/registry-probe.exe   (WINEPREFIX set)
 set -euo pipefail

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     if (mode == "value" && argc == 4) {
         std::string value;
         const bool found =
-            GetKeyValue(systemRegistry(), kHkeyLocalMachine, argv[2], argv[3], value);
+            readRegistryValue(systemRegistry(), kHkeyLocalMachine, argv[2], argv[3], value);
         std::printf("%s:", found ? "found" : "missing");
         printEscaped(value);
         std::printf("\n");

@@ -132,7 +132,7 @@ void AboutDialog::buildControls() {
 
     setTabOrder(okButton_, sysInfoButton_);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(sysInfoButton_, &QPushButton::clicked, this, &AboutDialog::StartSysInfo);
+    connect(sysInfoButton_, &QPushButton::clicked, this, &AboutDialog::startSystemInformation);
     siteLabel_->installEventFilter(this);
     iconLabel_->installEventFilter(this);
 }
@@ -146,7 +146,7 @@ void AboutDialog::loadTexts() {
     setLines(disclaimerLabel_, disclaimerText());
 }
 
-void AboutDialog::StartSysInfo() {
+void AboutDialog::startSystemInformation() {
     const auto command = platform::systemInformationCommand(registry_);
     if (!command || !launcher_.start(*command)) {
         showMessage(this, QStringLiteral("System Information Is Unavailable At This Time"));

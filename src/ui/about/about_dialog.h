@@ -24,7 +24,7 @@ public:
     ~AboutDialog() override;
 
     // Starts the System Information tool the registry names, or says it is unavailable.
-    void StartSysInfo();
+    void startSystemInformation();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,7 +6,6 @@
 #include "choosers/wildcard.h"
 #include "ui/choosers/output_chooser_window.h"
 #include "ui/choosers/source_chooser_window.h"
-#include "ui/main_window/main_window.h"
 #include "ui/modal.h"
 
 namespace nickbridge::ui {
@@ -17,10 +16,11 @@ using choosers::quietly;
 // them to the first showing.
 constexpr auto kHidden = choosers::FolderScanner::Reading::WhenLookedAt;
 
-ChooserWindows::ChooserWindows(MainWindow& window, const platform::Drives& drives)
+ChooserWindows::ChooserWindows(choosers::MainWindowLink& window, QWidget& owner,
+                               const platform::Drives& drives)
     : window_(window),
+      owner_(owner),
       drives_(drives),
-      link_(window),
       scanner_(std::string(choosers::kNicknameFilePattern)) {}
 
 ChooserWindows::~ChooserWindows() = default;
@@ -28,7 +28,7 @@ ChooserWindows::~ChooserWindows() = default;
 SourceChooserWindow& ChooserWindows::source() {
     if (!source_) {
         // Kept before its start-up runs: the restore inside the start-up touches it again.
-        source_ = std::make_unique<SourceChooserWindow>(drives_, scanner_, link_, &window_);
+        source_ = std::make_unique<SourceChooserWindow>(drives_, scanner_, window_, &owner_);
         choosers::FolderScanner::Batch batch(scanner_, kHidden);
         source_->chooser().startUp();
     }
@@ -37,7 +37,7 @@ SourceChooserWindow& ChooserWindows::source() {
 
 OutputChooserWindow& ChooserWindows::output() {
     if (!output_) {
-        output_ = std::make_unique<OutputChooserWindow>(drives_, scanner_, link_, &window_);
+        output_ = std::make_unique<OutputChooserWindow>(drives_, scanner_, window_, &owner_);
         choosers::FolderScanner::Batch batch(scanner_, kHidden);
         output_->chooser().startUp();
     }
@@ -88,6 +88,12 @@ void ChooserWindows::applyRestoredEntries(const RestoredValues& values) {
     if (values.secondDrive) {
         quietly([&] { output().chooser().driveList().setDrive(*values.secondDrive); });
     }
+}
+
+ChooserFactory chooserWindowsOver(const platform::Drives& drives) {
+    return [&drives](choosers::MainWindowLink& window, QWidget& owner) {
+        return std::make_unique<ChooserWindows>(window, owner, drives);
+    };
 }
 
 }  // namespace nickbridge::ui

@@ -4,16 +4,15 @@
 #include <memory>
 
 #include "choosers/folder_scan.h"
+#include "choosers/main_window_link.h"
 #include "platform/drives.h"
 #include "ui/chooser_seam.h"
-#include "ui/choosers/window_state_link.h"
 
 class QWidget;
 
 namespace nickbridge::ui {
 
 class ChooserDialog;
-class MainWindow;
 class OutputChooserWindow;
 class SourceChooserWindow;
 
@@ -22,7 +21,9 @@ class SourceChooserWindow;
 // Cancel so it keeps its state, and made anew at the next touch after its close box closed it.
 class ChooserWindows final : public ChooserSeam {
 public:
-    ChooserWindows(MainWindow& window, const platform::Drives& drives);
+    // `window` is what the choosers reach of the main window; they are shown over `owner`.
+    ChooserWindows(choosers::MainWindowLink& window, QWidget& owner,
+                   const platform::Drives& drives);
     ~ChooserWindows() override;
 
     void showSourceChooser() override;
@@ -40,12 +41,15 @@ private:
     template <typename Window>
     void showAndForgetIfClosed(std::unique_ptr<Window>& window, Window& shown);
 
-    MainWindow& window_;
+    choosers::MainWindowLink& window_;
+    QWidget& owner_;
     const platform::Drives& drives_;
-    WindowStateLink link_;
     choosers::FolderScanner scanner_;
     std::unique_ptr<SourceChooserWindow> source_;
     std::unique_ptr<OutputChooserWindow> output_;
 };
+
+// Makes a main window's choosers over `drives`, which must outlive them.
+ChooserFactory chooserWindowsOver(const platform::Drives& drives);
 
 }  // namespace nickbridge::ui

@@ -11,7 +11,7 @@ namespace nickbridge::ui {
 class ChooserListView;
 class FolderListModel;
 
-// Form3 "Output Folder": shows the output chooser's lists and passes on what the user does.
+// The "Output Folder" window: shows the output chooser's lists and passes on what the user does.
 class OutputChooserWindow final : public ChooserDialog {
 public:
     OutputChooserWindow(const platform::Drives& drives, choosers::FolderScanner& scanner,

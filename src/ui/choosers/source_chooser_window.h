@@ -12,7 +12,8 @@ class ChooserListView;
 class FileListModel;
 class FolderListModel;
 
-// Form2 "Source Nickname File": shows the source chooser's lists and passes on what the user does.
+// The "Source Nickname File" window: shows the source chooser's lists and passes on what the user
+// does.
 class SourceChooserWindow final : public ChooserDialog {
 public:
     SourceChooserWindow(const platform::Drives& drives, choosers::FolderScanner& scanner,

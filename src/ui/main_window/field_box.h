@@ -3,7 +3,7 @@
 
 #include <QCheckBox>
 
-#include "conversion/field_selection.h"
+#include "selection/field_selection.h"
 
 namespace nickbridge::ui {
 

@@ -13,13 +13,11 @@
 #include <utility>
 
 #include "conversion/convert_command.h"
-#include "platform/drives.h"
 #include "platform/path_conventions.h"
 #include "settings/settings_file.h"
 #include "ui/about/about_box.h"
 #include "ui/caption_fit.h"
 #include "ui/centre_on_screen.h"
-#include "ui/choosers/chooser_windows.h"
 #include "ui/design_colours.h"
 #include "ui/etched_frame.h"
 #include "ui/focus_ring.h"
@@ -37,8 +35,9 @@ constexpr int kClientWidth = 6315;
 constexpr int kClientHeight = 3825;
 
 // The eight field boxes in kBoxOrder, the order of the settings file; positions are from
-// Frame3's corner. Only the settings file greys a box, and a greyed box means something different
-// for the two name boxes than for the others: the description tells a screen reader's user.
+// the field frame's corner. Only the settings file greys a box, and a greyed box means something
+// different for the two name boxes than for the others: the description tells a screen reader's
+// user.
 struct BoxDesign {
     const char* name;
     const char* label;
@@ -126,11 +125,12 @@ private:
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(const ChooserFactory& makeChoosers, SettingsFile settings, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                               Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint),
-      choosers_(std::make_unique<ChooserWindows>(*this, platform::systemDrives())) {
+      settings_(std::move(settings)),
+      choosers_(makeChoosers(*this, *this)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("NickBridge: Nicknames Conversion"));
     setWindowIcon(programIcon());
@@ -158,38 +158,50 @@ void MainWindow::buildControls() {
     client->setPalette(teal);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
+    buildSourceFrame(client);
+    buildOutputFrame(client);
+    buildFieldsFrame(client);
+    convertButton_ = makeButton(client, "Command1", QStringLiteral("&Convert!"),
+                                twipsRect(2280, 3360, 1815, 375));
+    connectCommands();
+}
 
-    QGroupBox* frame1 = makeFrame(client, "Frame1", QStringLiteral("Eudora Nickname File"),
-                                  twipsRect(120, 120, 3015, 1095));
+void MainWindow::buildSourceFrame(QWidget* client) {
+    QGroupBox* sourceFrame = makeFrame(client, "Frame1", QStringLiteral("Eudora Nickname File"),
+                                       twipsRect(120, 120, 3015, 1095));
     sourcePathField_ = makePathField(
-        frame1, "Text1", inFrame(frame1, twipsRect(240, 360, 2775, 315)),
+        sourceFrame, "Text1", inFrame(sourceFrame, twipsRect(240, 360, 2775, 315)),
         QStringLiteral("Full path of the nickname file to convert. Double-click to choose it."));
-    browseSourceButton_ = makeButton(frame1, "Browse1", QStringLiteral("&Browse"),
-                                     inFrame(frame1, twipsRect(240, 720, 1215, 375)),
+    browseSourceButton_ = makeButton(sourceFrame, "Browse1", QStringLiteral("&Browse"),
+                                     inFrame(sourceFrame, twipsRect(240, 720, 1215, 375)),
                                      QStringLiteral("Browse for the nickname file"));
+}
 
-    QGroupBox* frame2 =
+void MainWindow::buildOutputFrame(QWidget* client) {
+    QGroupBox* outputFrame =
         makeFrame(client, "Frame2", QStringLiteral("Output Folder for \"Converted.txt\""),
                   twipsRect(3240, 120, 3015, 1095));
     outputPathField_ = makePathField(
-        frame2, "Text2", inFrame(frame2, twipsRect(3360, 360, 2775, 315)),
+        outputFrame, "Text2", inFrame(outputFrame, twipsRect(3360, 360, 2775, 315)),
         QStringLiteral("Full path of the output file. Double-click to choose its folder."));
     outputPathField_->setBytes(platform::defaultOutputPath());
-    browseOutputButton_ = makeButton(frame2, "Browse2", QStringLiteral("B&rowse"),
-                                     inFrame(frame2, twipsRect(3360, 720, 1215, 375)),
+    browseOutputButton_ = makeButton(outputFrame, "Browse2", QStringLiteral("B&rowse"),
+                                     inFrame(outputFrame, twipsRect(3360, 720, 1215, 375)),
                                      QStringLiteral("Browse for the output folder"));
+}
 
-    QGroupBox* frame3 = makeFrame(client, "Frame3", QStringLiteral("Import Fields"),
-                                  twipsRect(1440, 1320, 3375, 1935));
+void MainWindow::buildFieldsFrame(QWidget* client) {
+    QGroupBox* fieldsFrame = makeFrame(client, "Frame3", QStringLiteral("Import Fields"),
+                                       twipsRect(1440, 1320, 3375, 1935));
     for (std::size_t i = 0; i < kBoxDesigns.size(); ++i) {
         const BoxDesign& design = kBoxDesigns[i];
         const QString caption = QLatin1String(design.caption);
-        auto* box = new FieldBox(frame3);
+        auto* box = new FieldBox(fieldsFrame);
         box->setObjectName(QLatin1String(design.name));
         box->setGeometry(twipsRect(design.left, design.top, kBoxSide, kBoxSide));
         box->setAccessibleName(caption);
         box->setAccessibleDescription(QLatin1String(design.description));
-        auto* label = new BoxCaption(caption, box, frame3);
+        auto* label = new BoxCaption(caption, box, fieldsFrame);
         label->setObjectName(QLatin1String(design.label));
         label->setGeometry(
             twipsRect(design.left + kLabelOffset, design.top, kLabelWidth, kBoxSide));
@@ -197,10 +209,9 @@ void MainWindow::buildControls() {
         label->stackUnder(box);
         boxes_[i] = box;
     }
+}
 
-    convertButton_ = makeButton(client, "Command1", QStringLiteral("&Convert!"),
-                                twipsRect(2280, 3360, 1815, 375));
-
+void MainWindow::connectCommands() {
     connect(convertButton_, &QPushButton::clicked, this, &MainWindow::onConvertClicked);
     connect(browseSourceButton_, &QPushButton::clicked, this,
             [this] { choosers_->showSourceChooser(); });
@@ -251,10 +262,21 @@ FieldSelection MainWindow::fieldSelection() const {
     return selection;
 }
 
-void MainWindow::saveall() {
-    const SettingsValues values{sourcePath(), outputPath(), firstFile,   firstDir,
-                                firstDrive,   secondDir,    secondDrive, fieldSelection()};
-    const SaveResult result = SettingsFile().save(values);
+void MainWindow::setSourceEntries(const choosers::SourceEntries& entries) {
+    entries_.source = entries;
+}
+
+void MainWindow::setOutputEntries(const choosers::OutputEntries& entries) {
+    entries_.output = entries;
+}
+
+void MainWindow::saveSettings() {
+    const choosers::SourceEntries& source = entries_.source;
+    const choosers::OutputEntries& output = entries_.output;
+    const SettingsValues values{sourcePath(), outputPath(),    source.fileListFolder,
+                                source.dir,   source.drive,    output.dir,
+                                output.drive, fieldSelection()};
+    const SaveResult result = settings_.save(values);
     lastSaveFailed_ = !result.ok;
     if (result.ok) return;
     if (saveFailuresToStandardError_) {
@@ -271,25 +293,21 @@ bool MainWindow::closeForTermination() {
     return !lastSaveFailed_;
 }
 
-void MainWindow::restoreall() {
-    const RestoredValues values = SettingsFile().read();
+void MainWindow::restoreSettings() {
+    const RestoredValues values = settings_.read();
     if (values.sourcePath) sourcePathField_->setBytes(*values.sourcePath);
     if (values.outputPath) outputPathField_->setBytes(*values.outputPath);
-    assignIfRead(firstFile, values.firstFile);
-    assignIfRead(firstDir, values.firstDir);
-    assignIfRead(firstDrive, values.firstDrive);
-    assignIfRead(secondDir, values.secondDir);
-    assignIfRead(secondDrive, values.secondDrive);
+    assignIfRead(entries_.source.fileListFolder, values.firstFile);
+    assignIfRead(entries_.source.dir, values.firstDir);
+    assignIfRead(entries_.source.drive, values.firstDrive);
+    assignIfRead(entries_.output.dir, values.secondDir);
+    assignIfRead(entries_.output.drive, values.secondDrive);
     // The first of these to reach a chooser makes it, and its start-up restores again inside this
     // restore; every run applies all its values.
     choosers_->applyRestoredEntries(values);
     for (std::size_t i = 0; i < kBoxDesigns.size(); ++i) {
         if (const auto& state = values.boxes[i]) boxes_[i]->setState(*state);
     }
-}
-
-void MainWindow::setChoosers(std::unique_ptr<ChooserSeam> choosers) {
-    choosers_ = std::move(choosers);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -302,25 +320,25 @@ void MainWindow::loadStartupSettings() {
     // Start-up tries each step on its own and goes on past a failure: whatever could not be read
     // keeps its value from the design.
     try {
-        SettingsFile().appendDefaultBlock();
+        settings_.appendDefaultBlock();
     } catch (const std::exception&) {
     }
     try {
-        restoreall();
+        restoreSettings();
     } catch (const std::exception&) {
     }
 }
 
-void MainWindow::saveOnClose() { saveall(); }
+void MainWindow::saveOnClose() { saveSettings(); }
 
 void MainWindow::onConvertClicked() {
     WindowReport report(*this, *choosers_);
-    runConvertCommand(sourcePath(), outputPath(), fieldSelection(), records, report);
+    runConvertCommand(sourcePath(), outputPath(), fieldSelection(), report);
 }
 
 void MainWindow::onConvertToVCardTriggered() {
     WindowReport report(*this, *choosers_);
-    runVCardCommand(sourcePath(), outputPath(), fieldSelection(), records, report);
+    runVCardCommand(sourcePath(), outputPath(), fieldSelection(), report);
 }
 
 void MainWindow::onExitTriggered() {

@@ -5,9 +5,10 @@
 #include <array>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "conversion/field_selection.h"
+#include "choosers/main_window_link.h"
+#include "selection/field_selection.h"
+#include "settings/settings_file.h"
 #include "ui/chooser_seam.h"
 
 class QPushButton;
@@ -17,41 +18,39 @@ namespace nickbridge::ui {
 class FieldBox;
 class PathField;
 
-// Form1: the main window. It owns the window state that the choosers, the settings file and the
-// Convert command read and write, and it ends the program when it is closed.
-class MainWindow : public QMainWindow {
+// The main window. It holds the paths, the field boxes and where the choosers last stood, which
+// the choosers reach through MainWindowLink and the settings file keeps; closing it ends the
+// program. Its choosers and settings file are given to it, so tests can put their own in place.
+class MainWindow : public QMainWindow, public choosers::MainWindowLink {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    MainWindow(const ChooserFactory& makeChoosers, SettingsFile settings,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The window state.
-    std::vector<std::string> records;  // filled and emptied within one conversion
-    std::string firstFile;
-    std::string firstDir;
-    std::string firstDrive;
-    std::string secondDir;
-    std::string secondDrive;
-
-    // Text1 and Text2, as bytes in the 8-bit code page.
+    // The two path fields, as bytes in the 8-bit code page.
     std::string sourcePath() const;
-    void setSourcePath(const std::string& path);
+    void setSourcePath(const std::string& path) override;
     std::string outputPath() const;
-    void setOutputPath(const std::string& path);
+    void setOutputPath(const std::string& path) override;
 
     FieldSelection fieldSelection() const;
 
-    // Writes nbr.ini from the window state; a failure is shown, never thrown.
-    void saveall();
+    choosers::SourceEntries sourceEntries() const override { return entries_.source; }
+    void setSourceEntries(const choosers::SourceEntries& entries) override;
+    choosers::OutputEntries outputEntries() const override { return entries_.output; }
+    void setOutputEntries(const choosers::OutputEntries& entries) override;
+
     // Closes the window because the program was told to end (SIGTERM, SIGHUP): nobody may be
     // there to answer a message box, so a failed save goes to standard error instead. False when
     // the save failed.
     bool closeForTermination();
-    // Applies what nbr.ini holds; whatever cannot be read keeps its current value.
-    void restoreall();
 
-    void setChoosers(std::unique_ptr<ChooserSeam> choosers);
+    // Writes the settings file from the window state; a failure is shown, never thrown.
+    void saveSettings() override;
+    // Applies what the settings file holds; whatever cannot be read keeps its current value.
+    void restoreSettings() override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,11 +63,17 @@ private slots:
 
 private:
     void buildControls();
+    void buildSourceFrame(QWidget* client);
+    void buildOutputFrame(QWidget* client);
+    void buildFieldsFrame(QWidget* client);
+    void connectCommands();
     void buildMenus();
     void setFocusOrder();
     void loadStartupSettings();
     void saveOnClose();
 
+    const SettingsFile settings_;
+    choosers::ChooserEntries entries_;
     std::unique_ptr<ChooserSeam> choosers_;
     bool saveFailuresToStandardError_ = false;
     bool lastSaveFailed_ = false;

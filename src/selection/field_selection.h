@@ -11,14 +11,14 @@ enum class BoxState { Clear = 0, Ticked = 1, Greyed = 2 };
 // The eight field boxes of the main window, named after their controls.
 // NN (Nickname) is shown and remembered but never changes the output.
 struct FieldSelection {
-    BoxState FN = BoxState::Ticked;
-    BoxState LN = BoxState::Ticked;
-    BoxState NN = BoxState::Ticked;
-    BoxState EA = BoxState::Ticked;
-    BoxState PA = BoxState::Ticked;
-    BoxState PN = BoxState::Ticked;
-    BoxState FX = BoxState::Ticked;
-    BoxState NOTEs = BoxState::Ticked;
+    BoxState firstName = BoxState::Ticked;
+    BoxState lastName = BoxState::Ticked;
+    BoxState nickname = BoxState::Ticked;
+    BoxState email = BoxState::Ticked;
+    BoxState postalAddress = BoxState::Ticked;
+    BoxState phone = BoxState::Ticked;
+    BoxState fax = BoxState::Ticked;
+    BoxState notes = BoxState::Ticked;
 
     bool operator==(const FieldSelection&) const = default;
 };
@@ -29,8 +29,9 @@ constexpr bool keepsField(BoxState box) { return box == BoxState::Ticked; }
 
 // The boxes in the order nbr.ini keeps them: neither the screen nor the focus order.
 inline constexpr std::array<BoxState FieldSelection::*, 8> kBoxOrder{
-    &FieldSelection::FN, &FieldSelection::LN, &FieldSelection::NN, &FieldSelection::EA,
-    &FieldSelection::PA, &FieldSelection::PN, &FieldSelection::FX, &FieldSelection::NOTEs,
+    &FieldSelection::firstName, &FieldSelection::lastName,      &FieldSelection::nickname,
+    &FieldSelection::email,     &FieldSelection::postalAddress, &FieldSelection::phone,
+    &FieldSelection::fax,       &FieldSelection::notes,
 };
 
 }  // namespace nickbridge
