@@ -293,7 +293,7 @@ void checkVCard(std::string_view text, const FieldSelection& selection) {
                                   ValueKind::Text);
             sawNickname = false;
         } else if (line == "END:VCARD") {
-            require(sawNickname || nickname.empty() || !keepsField(selection.NN),
+            require(sawNickname || nickname.empty() || !keepsField(selection.nickname),
                     "a card without the NICKNAME of its alias line");
         }
         if (name.starts_with("URL") || name == "UID" || name == "BEGIN" || name == "END" ||

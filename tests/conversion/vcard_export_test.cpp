@@ -87,16 +87,16 @@ TEST_P(FieldBoxes, LeaveTheirPropertiesOut) {
 INSTANTIATE_TEST_SUITE_P(
     Boxes, FieldBoxes,
     ::testing::Values(
-        BoxCase{"Email", &FieldSelection::EA, BoxState::Clear, {"EMAIL"}},
-        BoxCase{"EmailGreyed", &FieldSelection::EA, BoxState::Greyed, {"EMAIL"}},
-        BoxCase{"Phone", &FieldSelection::PN, BoxState::Clear,
+        BoxCase{"Email", &FieldSelection::email, BoxState::Clear, {"EMAIL"}},
+        BoxCase{"EmailGreyed", &FieldSelection::email, BoxState::Greyed, {"EMAIL"}},
+        BoxCase{"Phone", &FieldSelection::phone, BoxState::Clear,
                 {"TEL;TYPE=HOME,VOICE", "TEL;TYPE=WORK,VOICE", "TEL;TYPE=CELL"}},
-        BoxCase{"Fax", &FieldSelection::FX, BoxState::Clear, {"TEL;TYPE=FAX"}},
-        BoxCase{"Address", &FieldSelection::PA, BoxState::Clear, {"ADR"}},
-        BoxCase{"Notes", &FieldSelection::NOTEs, BoxState::Clear, {"NOTE"}},
-        BoxCase{"Nickname", &FieldSelection::NN, BoxState::Clear, {"NICKNAME"}},
-        BoxCase{"FirstName", &FieldSelection::FN, BoxState::Clear, {"N:Smith;Bob", "FN:Bob"}},
-        BoxCase{"LastName", &FieldSelection::LN, BoxState::Clear, {"N:Smith", "FN:Bob Smith"}}),
+        BoxCase{"Fax", &FieldSelection::fax, BoxState::Clear, {"TEL;TYPE=FAX"}},
+        BoxCase{"Address", &FieldSelection::postalAddress, BoxState::Clear, {"ADR"}},
+        BoxCase{"Notes", &FieldSelection::notes, BoxState::Clear, {"NOTE"}},
+        BoxCase{"Nickname", &FieldSelection::nickname, BoxState::Clear, {"NICKNAME"}},
+        BoxCase{"FirstName", &FieldSelection::firstName, BoxState::Clear, {"N:Smith;Bob", "FN:Bob"}},
+        BoxCase{"LastName", &FieldSelection::lastName, BoxState::Clear, {"N:Smith", "FN:Bob Smith"}}),
     test::CaseName{});
 
 TEST(VCardExport, NameBoxesBothClearLeaveAnEmptyNameAndTheNicknameAsFN) {
