@@ -61,12 +61,25 @@ int openExclusive(const fs::path& name, bool privateFile) {
     return ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, creationMode(privateFile));
 }
 
-// Without /proc an unnamed file could never be given a name.
+#ifdef O_TMPFILE
+// Whether the system lets this process link its unnamed file `fd` straight from the descriptor
+// (with CAP_DAC_READ_SEARCH, or as its opener on newer kernels). Asked by linking it to a name that
+// exists: EEXIST comes only once the right to link is granted, ENOENT where it is not.
+bool linksFromDescriptor(int fd, const fs::path& existing) {
+    return ::linkat(fd, "", AT_FDCWD, existing.c_str(), AT_EMPTY_PATH) != 0 && errno == EEXIST;
+}
+#endif
+
+// Opens an unnamed file only where it can later be given a name: straight from its descriptor,
+// or through /proc. Elsewhere a killed program would lose it, and a named file is used instead.
 int openUnnamed(const fs::path& folder, bool privateFile) {
 #ifdef O_TMPFILE
-    if (::access("/proc/self/fd", X_OK) == 0) {
-        return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, creationMode(privateFile));
+    const int fd =
+        ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, creationMode(privateFile));
+    if (fd < 0 || linksFromDescriptor(fd, folder) || ::access("/proc/self/fd", X_OK) == 0) {
+        return fd;
     }
+    ::close(fd);
 #endif
     static_cast<void>(folder);
     static_cast<void>(privateFile);
@@ -146,15 +159,21 @@ void takeOwnershipAndMode(int fd, const struct stat& old) {
     }
 }
 
+// Links the unnamed file as `name`: from its descriptor where the system allows it, which needs
+// no /proc, else through /proc/self/fd.
+bool linkUnnamed(int fd, const char* name) {
+    if (::linkat(fd, "", AT_FDCWD, name, AT_EMPTY_PATH) == 0) return true;
+    if (errno != ENOENT) return false;
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name, AT_SYMLINK_FOLLOW) == 0;
+}
+
 // A name in the target's folder for an unnamed file, which needs one to be renamed.
 int linkUnderNewName(int fd, const fs::path& folder, fs::path& name) {
-    const std::string self = "/proc/self/fd/" + std::to_string(fd);
     constexpr int kAttempts = 100;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         name = randomNameIn(folder);
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
-            return 0;
-        }
+        if (linkUnnamed(fd, name.c_str())) return 0;
         if (errno != EEXIST) break;
     }
     const int error = errno;

@@ -2,7 +2,12 @@
 // Replacement cases that hinge on POSIX owners, modes and links.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <sched.h>
+#include <sys/mount.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -191,6 +196,41 @@ TEST(ReplaceFileUnnamed, NoNewNameAppearsInTheFolderWhileWriting) {
                           }),
               std::nullopt);
     EXPECT_EQ(namesWhileWritten, std::vector<std::string>{"converted.txt"});
+}
+
+// Where /proc is missing (some chroots and containers) the file still has no name while written,
+// if the system lets the program link it from its descriptor. The child hides /proc behind an
+// empty file system of its own; its exit status says what it saw.
+TEST(ReplaceFileUnnamed, NoNewNameAppearsWithoutProcWhereTheDescriptorCanBeLinked) {
+    if (::geteuid() != 0) GTEST_SKIP() << "hiding /proc needs root";
+    TempFolder folder;
+    const fs::path file = folder.path() / "converted.txt";
+    writeBytes(file, "old\r\n");
+    enum Outcome { Unnamed = 0, CannotHideProc = 10, Named, Failed };
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::unshare(CLONE_NEWNS) != 0 ||
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("none", "/proc", "tmpfs", 0, nullptr) != 0 ||
+            ::access("/proc/self/fd", F_OK) == 0) {
+            ::_exit(CannotHideProc);
+        }
+        std::size_t namesWhileWritten = 0;
+        const bool replaced = !replaceFile(file.string(), [&](std::FILE* stream) {
+                                   namesWhileWritten = namesIn(folder.path()).size();
+                                   return std::fputs("new\r\n", stream) >= 0;
+                               }).has_value();
+        if (!replaced || readBytes(file) != "new\r\n" || namesIn(folder.path()).size() != 1) {
+            ::_exit(Failed);
+        }
+        ::_exit(namesWhileWritten == 1 ? Unnamed : Named);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == CannotHideProc) GTEST_SKIP() << "cannot hide /proc here";
+    EXPECT_EQ(WEXITSTATUS(status), Unnamed);
 }
 #endif
 

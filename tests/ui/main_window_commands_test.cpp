@@ -23,6 +23,7 @@ using ui::MainWindow;
 // Counts what the window asks of the choosers.
 struct ChooserCalls {
     int sourceChooser = 0;
+    bool sourceChooserUnderBusyPointer = false;
     int outputChooser = 0;
     int reset = 0;
 };
@@ -30,7 +31,10 @@ struct ChooserCalls {
 class CountingChoosers final : public ui::ChooserSeam {
 public:
     explicit CountingChoosers(ChooserCalls& calls) : calls_(calls) {}
-    void showSourceChooser() override { ++calls_.sourceChooser; }
+    void showSourceChooser() override {
+        ++calls_.sourceChooser;
+        calls_.sourceChooserUnderBusyPointer = QApplication::overrideCursor() != nullptr;
+    }
     void showOutputChooser() override { ++calls_.outputChooser; }
     void resetChoosers() override { ++calls_.reset; }
     void applyRestoredEntries(const RestoredValues&) override {}
@@ -154,6 +158,39 @@ TEST_F(MainWindowCommands, ARefusedFileIsReportedAndTheSourceChooserShown) {
     EXPECT_EQ(messages_.shown[0].text,
               QStringLiteral("This does not appear to be a Eudora Nicknames file."));
     EXPECT_EQ(calls_.sourceChooser, 1);
+}
+
+// Every way the command ends: the busy pointer is gone before anything is shown, and after.
+TEST_F(MainWindowCommands, TheBusyPointerNeverStaysOverAMessageNorAfterTheCommand) {
+    const std::string data = NICKBRIDGE_TEST_DATA_DIR;
+    const std::string letter = folder_.file("letter.txt");
+    writeBytes(letter, "Dear Ann,\r\n");
+    const struct {
+        std::string source;
+        std::string output;
+    } cases[] = {
+        {data + "/nicknames.txt", folder_.file("converted.txt")},
+        {"", folder_.file("converted.txt")},
+        {letter, folder_.file("converted.txt")},
+        {folder_.file("missing.txt"), folder_.file("converted.txt")},
+        {data + "/nicknames.txt", "/dev/full"},
+    };
+    for (const auto& [source, output] : cases) {
+        SCOPED_TRACE(source + " -> " + output);
+        messages_.shown.clear();
+        window_.setSourcePath(source);
+        window_.setOutputPath(output);
+
+        pressConvert();
+
+        ASSERT_FALSE(messages_.shown.empty());
+        for (const ShownMessage& message : messages_.shown) {
+            EXPECT_FALSE(message.underBusyPointer) << message.text.toStdString();
+        }
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    EXPECT_EQ(calls_.sourceChooser, 1);
+    EXPECT_FALSE(calls_.sourceChooserUnderBusyPointer);
 }
 
 TEST_F(MainWindowCommands, ButtonsAndDoubleClicksOpenTheirChooser) {

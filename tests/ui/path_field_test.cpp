@@ -24,6 +24,21 @@ TEST(PathField, GivesBackTheBytesItWasGivenWhileUnedited) {
     }
 }
 
+// Text far longer than any path would freeze the window on every change and paint.
+TEST(PathField, AHugePathIsShownCutAndReadOnlyUntilTheProgramSetsAnother) {
+    const std::string huge(1'000'000, '/');
+    PathField field;
+    field.setBytes(huge);
+    EXPECT_EQ(field.bytes(), huge);
+    EXPECT_TRUE(field.isReadOnly());
+    EXPECT_LT(field.text().size(), 100'000);
+
+    field.setBytes("/tmp/a.txt");
+    EXPECT_EQ(field.bytes(), "/tmp/a.txt");
+    EXPECT_EQ(field.text(), QStringLiteral("/tmp/a.txt"));
+    EXPECT_FALSE(field.isReadOnly());
+}
+
 TEST(PathField, TypedTextReplacesTheBytes) {
     PathField field;
     field.setBytes("/home/ren\xE9/old.txt");

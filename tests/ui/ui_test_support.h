@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QString>
 #include <filesystem>
 #include <initializer_list>
@@ -24,6 +25,7 @@ namespace nickbridge::testing {
 struct ShownMessage {
     QString caption;
     QString text;
+    bool underBusyPointer;  // the program's pointer was the busy one while this showed
 };
 
 // Records every message instead of running a modal box, for as long as it lives.
@@ -32,7 +34,7 @@ public:
     MessageRecorder()
         : previous_(
               ui::setMessageSink([this](QWidget*, const QString& caption, const QString& text) {
-                  shown.push_back({caption, text});
+                  shown.push_back({caption, text, QApplication::overrideCursor() != nullptr});
               })) {}
     ~MessageRecorder() { ui::setMessageSink(std::move(previous_)); }
     MessageRecorder(const MessageRecorder&) = delete;

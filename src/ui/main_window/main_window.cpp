@@ -16,6 +16,7 @@
 #include "platform/path_conventions.h"
 #include "settings/settings_file.h"
 #include "ui/about/about_box.h"
+#include "ui/busy_pointer.h"
 #include "ui/caption_fit.h"
 #include "ui/centre_on_screen.h"
 #include "ui/design_colours.h"
@@ -108,19 +109,29 @@ void assignIfRead(Value& target, const std::optional<Value>& value) {
     if (value) target = *value;
 }
 
-// How the Convert command reaches the user from this window.
+// How the Convert command reaches the user from this window. The busy pointer shows until the
+// command first shows something the user has to answer.
 class WindowReport final : public ConvertReport {
 public:
     WindowReport(QWidget& window, ChooserSeam& choosers) : window_(window), choosers_(choosers) {}
 
-    void showProblem(const std::string& text) override { showMessage(&window_, text); }
-    void showCompletion(const std::string& text) override { showMessage(&window_, text); }
-    void showSourceChooser() override { choosers_.showSourceChooser(); }
+    void showProblem(const std::string& text) override { show(text); }
+    void showCompletion(const std::string& text) override { show(text); }
+    void showSourceChooser() override {
+        busy_.lift();
+        choosers_.showSourceChooser();
+    }
     void resetChoosers() override { choosers_.resetChoosers(); }
 
 private:
+    void show(const std::string& text) {
+        busy_.lift();
+        showMessage(&window_, text);
+    }
+
     QWidget& window_;
     ChooserSeam& choosers_;
+    BusyPointer busy_;
 };
 
 }  // namespace

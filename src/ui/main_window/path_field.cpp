@@ -5,6 +5,7 @@
 #include <QValidator>
 #include <algorithm>
 #include <limits>
+#include <string_view>
 
 #include "ui/path_text.h"
 
@@ -12,6 +13,10 @@ namespace nickbridge::ui {
 namespace {
 
 bool isLineBreak(QChar c) { return c == u'\n' || c == u'\r'; }
+
+// Laying out one line takes time in its length on every change and paint: twice the longest path
+// any system takes is still quick, and beyond it a field shows only the start.
+constexpr std::size_t kLongestShown = 65'536;
 
 }  // namespace
 
@@ -60,11 +65,20 @@ PathField::PathField(QWidget* parent)
             [this](const QString& text) { lineBreakFilter_->accept(text); });
 }
 
-std::string PathField::bytes() const { return pathBytes(text()); }
+std::string PathField::bytes() const { return heldBytes_ ? *heldBytes_ : pathBytes(text()); }
 
 void PathField::setBytes(const std::string& bytes) {
+    const bool tooLong = bytes.size() > kLongestShown;
+    heldBytes_.reset();
+    if (tooLong) heldBytes_ = bytes;
+    setReadOnly(tooLong);
+    setToolTip(tooLong ? QStringLiteral("Too long to edit here: choose another path.") : QString());
     lineBreakFilter_->programSetting = true;
-    setText(pathText(bytes));
+    if (tooLong) {
+        setText(pathText(std::string_view(bytes).substr(0, kLongestShown)) + QChar(0x2026));
+    } else {
+        setText(pathText(bytes));
+    }
     lineBreakFilter_->programSetting = false;
 }
 
