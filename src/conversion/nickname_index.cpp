@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "nickname_index.h"
 
+#include <utility>
+
 #include "alias_text.h"
 #include "nickname_loader.h"
 
@@ -13,14 +15,14 @@ char folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 
 // shorter than this.
 constexpr std::size_t kBytesPerNicknameGuess = 128;
 
-}  // namespace
-
-std::size_t NicknameIndex::FoldedHash::operator()(std::string_view text) const {
-    // FNV-1a over the folded bytes.
+// FNV-1a over the bytes folded to lower case.
+std::size_t foldedHash(std::string_view text) {
     std::uint64_t hash = 14695981039346656037ULL;
     for (const char c : text) hash = (hash ^ static_cast<unsigned char>(folded(c))) * 1099511628211ULL;
     return static_cast<std::size_t>(hash);
 }
+
+}  // namespace
 
 bool NicknameIndex::sameNickname(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -31,21 +33,52 @@ bool NicknameIndex::sameNickname(std::string_view a, std::string_view b) {
 }
 
 NicknameIndex::NicknameIndex(std::string_view fileText) {
-    entries_.reserve(fileText.size() / kBytesPerNicknameGuess);
+    std::size_t slots = 16;
+    while (slots < 2 * (fileText.size() / kBytesPerNicknameGuess)) slots *= 2;
+    slots_.resize(slots);
+    ordinals_.reserve(fileText.size() / kBytesPerNicknameGuess);
     RecordLineReader reader(fileText);
     while (reader.next()) {
         const AliasParts alias = splitAliasText(reader.aliasText());
-        // The first definition wins; later ones only count.
-        Entry& entry = entries_.try_emplace(alias.nickname, Entry{alias.addresses}).first->second;
-        ordinals_.push_back(++entry.met);
+        Entry* entry = &slotFor(alias.nickname);
+        if (entry->met == 0) {
+            if (2 * (used_ + 1) > slots_.size()) {
+                grow();
+                entry = &slotFor(alias.nickname);
+            }
+            // The first definition wins; later ones only count.
+            entry->nickname = alias.nickname;
+            entry->addresses = alias.addresses;
+            ++used_;
+        }
+        ordinals_.push_back(++entry->met);
+    }
+}
+
+const NicknameIndex::Entry& NicknameIndex::slotFor(std::string_view nickname) const {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = foldedHash(nickname) & mask;; at = (at + 1) & mask) {
+        const Entry& entry = slots_[at];
+        if (entry.met == 0 || sameNickname(entry.nickname, nickname)) return entry;
+    }
+}
+
+NicknameIndex::Entry& NicknameIndex::slotFor(std::string_view nickname) {
+    return const_cast<Entry&>(std::as_const(*this).slotFor(nickname));
+}
+
+void NicknameIndex::grow() {
+    const std::vector<Entry> old = std::exchange(slots_, std::vector<Entry>(slots_.size() * 2));
+    for (const Entry& entry : old) {
+        if (entry.met != 0) slotFor(entry.nickname) = entry;
     }
 }
 
 const std::string_view* NicknameIndex::addressesFor(std::string_view nickname, std::size_t card) {
-    const auto found = entries_.find(nickname);
-    if (found == entries_.end() || found->second.takenByCard == card) return nullptr;
-    found->second.takenByCard = card;
-    return &found->second.addresses;
+    Entry& entry = slotFor(nickname);
+    if (entry.met == 0 || entry.takenByCard == card) return nullptr;
+    entry.takenByCard = card;
+    return &entry.addresses;
 }
 
 }  // namespace nickbridge

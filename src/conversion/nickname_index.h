@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace nickbridge {
@@ -19,7 +18,7 @@ public:
     // Reads every alias line of the file. The views stay valid as long as `fileText`.
     explicit NicknameIndex(std::string_view fileText);
 
-    bool defines(std::string_view nickname) const { return entries_.contains(nickname); }
+    bool defines(std::string_view nickname) const { return slotFor(nickname).met != 0; }
     // The address list first defined for `nickname`, for the card numbered `card`; nullptr when
     // the file defines none or that card took it already (a list that names a member twice).
     const std::string_view* addressesFor(std::string_view nickname, std::size_t card);
@@ -31,19 +30,21 @@ public:
     static bool sameNickname(std::string_view a, std::string_view b);
 
 private:
-    struct FoldedHash {
-        std::size_t operator()(std::string_view text) const;
-    };
-    struct FoldedEqual {
-        bool operator()(std::string_view a, std::string_view b) const { return sameNickname(a, b); }
-    };
     struct Entry {
+        std::string_view nickname;
         std::string_view addresses;
-        std::uint32_t met = 0;
+        std::uint32_t met = 0;        // 0: a free slot
         std::size_t takenByCard = 0;  // card numbers start at 1
     };
+    // The slot that holds `nickname`, else the free slot where it would go.
+    Entry& slotFor(std::string_view nickname);
+    const Entry& slotFor(std::string_view nickname) const;
+    void grow();
 
-    std::unordered_map<std::string_view, Entry, FoldedHash, FoldedEqual> entries_;
+    // Open addressing, never more than half full, a power of two in size: one allocation for
+    // all nicknames, and a lookup seldom looks past its first slot.
+    std::vector<Entry> slots_;
+    std::size_t used_ = 0;
     std::vector<std::uint32_t> ordinals_;
 };
 
