@@ -15,11 +15,15 @@ char folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 
 // shorter than this.
 constexpr std::size_t kBytesPerNicknameGuess = 128;
 
-// FNV-1a over the bytes folded to lower case.
-std::size_t foldedHash(std::string_view text) {
+constexpr std::uint64_t kHashHalf = 0xFFFF'FFFF'0000'0000ULL;
+constexpr std::uint64_t kPlaceHalf = ~kHashHalf;
+
+// FNV-1a over the bytes folded to lower case, its high half mixed into the low bits that choose
+// the slot.
+std::uint64_t foldedHash(std::string_view text) {
     std::uint64_t hash = 14695981039346656037ULL;
     for (const char c : text) hash = (hash ^ static_cast<unsigned char>(folded(c))) * 1099511628211ULL;
-    return static_cast<std::size_t>(hash);
+    return hash ^ (hash >> 32);
 }
 
 }  // namespace
@@ -33,52 +37,68 @@ bool NicknameIndex::sameNickname(std::string_view a, std::string_view b) {
 }
 
 NicknameIndex::NicknameIndex(std::string_view fileText) {
+    const std::size_t guess = fileText.size() / kBytesPerNicknameGuess;
+    entries_.reserve(guess);
+    ordinals_.reserve(guess);
     std::size_t slots = 16;
-    while (slots < 2 * (fileText.size() / kBytesPerNicknameGuess)) slots *= 2;
+    while (slots < 2 * guess) slots *= 2;
     slots_.resize(slots);
-    ordinals_.reserve(fileText.size() / kBytesPerNicknameGuess);
     RecordLineReader reader(fileText);
     while (reader.next()) {
         const AliasParts alias = splitAliasText(reader.aliasText());
-        Entry* entry = &slotFor(alias.nickname);
-        if (entry->met == 0) {
-            if (2 * (used_ + 1) > slots_.size()) {
-                grow();
-                entry = &slotFor(alias.nickname);
-            }
+        const std::uint64_t hash = foldedHash(alias.nickname);
+        std::uint64_t* slot = &slotFor(alias.nickname, hash);
+        if (*slot == 0) {
             // The first definition wins; later ones only count.
-            entry->nickname = alias.nickname;
-            entry->addresses = alias.addresses;
-            ++used_;
+            if (2 * (entries_.size() + 1) > slots_.size()) {
+                grow();
+                slot = &slotFor(alias.nickname, hash);
+            }
+            entries_.push_back({alias.nickname, alias.addresses});
+            *slot = (hash & kHashHalf) | entries_.size();
         }
-        ordinals_.push_back(++entry->met);
+        ordinals_.push_back(++entries_[(*slot & kPlaceHalf) - 1].met);
     }
 }
 
-const NicknameIndex::Entry& NicknameIndex::slotFor(std::string_view nickname) const {
+const std::uint64_t& NicknameIndex::slotFor(std::string_view nickname, std::uint64_t hash) const {
     const std::size_t mask = slots_.size() - 1;
-    for (std::size_t at = foldedHash(nickname) & mask;; at = (at + 1) & mask) {
-        const Entry& entry = slots_[at];
-        if (entry.met == 0 || sameNickname(entry.nickname, nickname)) return entry;
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+        const std::uint64_t& slot = slots_[at];
+        if (slot == 0) return slot;
+        if ((slot & kHashHalf) == (hash & kHashHalf) &&
+            sameNickname(entries_[(slot & kPlaceHalf) - 1].nickname, nickname)) {
+            return slot;
+        }
     }
 }
 
-NicknameIndex::Entry& NicknameIndex::slotFor(std::string_view nickname) {
-    return const_cast<Entry&>(std::as_const(*this).slotFor(nickname));
+std::uint64_t& NicknameIndex::slotFor(std::string_view nickname, std::uint64_t hash) {
+    return const_cast<std::uint64_t&>(std::as_const(*this).slotFor(nickname, hash));
+}
+
+bool NicknameIndex::defines(std::string_view nickname) const {
+    return slotFor(nickname, foldedHash(nickname)) != 0;
+}
+
+NicknameIndex::Entry* NicknameIndex::find(std::string_view nickname) {
+    const std::uint64_t slot = slotFor(nickname, foldedHash(nickname));
+    return slot == 0 ? nullptr : &entries_[(slot & kPlaceHalf) - 1];
 }
 
 void NicknameIndex::grow() {
-    const std::vector<Entry> old = std::exchange(slots_, std::vector<Entry>(slots_.size() * 2));
-    for (const Entry& entry : old) {
-        if (entry.met != 0) slotFor(entry.nickname) = entry;
+    slots_.assign(slots_.size() * 2, 0);
+    for (std::size_t place = 0; place < entries_.size(); ++place) {
+        const std::uint64_t hash = foldedHash(entries_[place].nickname);
+        slotFor(entries_[place].nickname, hash) = (hash & kHashHalf) | (place + 1);
     }
 }
 
 const std::string_view* NicknameIndex::addressesFor(std::string_view nickname, std::size_t card) {
-    Entry& entry = slotFor(nickname);
-    if (entry.met == 0 || entry.takenByCard == card) return nullptr;
-    entry.takenByCard = card;
-    return &entry.addresses;
+    Entry* entry = find(nickname);
+    if (entry == nullptr || entry->takenByCard == card) return nullptr;
+    entry->takenByCard = card;
+    return &entry->addresses;
 }
 
 }  // namespace nickbridge

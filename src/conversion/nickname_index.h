@@ -18,7 +18,7 @@ public:
     // Reads every alias line of the file. The views stay valid as long as `fileText`.
     explicit NicknameIndex(std::string_view fileText);
 
-    bool defines(std::string_view nickname) const { return slotFor(nickname).met != 0; }
+    bool defines(std::string_view nickname) const;
     // The address list first defined for `nickname`, for the card numbered `card`; nullptr when
     // the file defines none or that card took it already (a list that names a member twice).
     const std::string_view* addressesFor(std::string_view nickname, std::size_t card);
@@ -33,18 +33,21 @@ private:
     struct Entry {
         std::string_view nickname;
         std::string_view addresses;
-        std::uint32_t met = 0;        // 0: a free slot
+        std::uint32_t met = 0;
         std::size_t takenByCard = 0;  // card numbers start at 1
     };
-    // The slot that holds `nickname`, else the free slot where it would go.
-    Entry& slotFor(std::string_view nickname);
-    const Entry& slotFor(std::string_view nickname) const;
+    // The slot for `nickname`, whose hash is `hash`: the one that holds it, else the free one
+    // where it would go.
+    std::uint64_t& slotFor(std::string_view nickname, std::uint64_t hash);
+    const std::uint64_t& slotFor(std::string_view nickname, std::uint64_t hash) const;
+    Entry* find(std::string_view nickname);
     void grow();
 
-    // Open addressing, never more than half full, a power of two in size: one allocation for
-    // all nicknames, and a lookup seldom looks past its first slot.
-    std::vector<Entry> slots_;
-    std::size_t used_ = 0;
+    std::vector<Entry> entries_;  // in the order first met
+    // Open addressing over the entries, never more than half full and a power of two in size.
+    // A slot holds the high half of its nickname's hash and the entry's place plus one (0: free),
+    // so a lookup seldom reads an entry that is not the one it looks for.
+    std::vector<std::uint64_t> slots_;
     std::vector<std::uint32_t> ordinals_;
 };
 
