@@ -40,8 +40,9 @@ NicknameIndex::NicknameIndex(std::string_view fileText) {
     const std::size_t guess = fileText.size() / kBytesPerNicknameGuess;
     entries_.reserve(guess);
     ordinals_.reserve(guess);
+    // Sized for the guess; a file of many short records makes it grow, twice as large each time.
     std::size_t slots = 16;
-    while (slots < 2 * guess) slots *= 2;
+    while (slots < guess) slots *= 2;
     slots_.resize(slots);
     RecordLineReader reader(fileText);
     while (reader.next()) {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "sha1.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace nickbridge {
 namespace {
 
@@ -37,8 +40,11 @@ void Sha1::compress() {
 
 void Sha1::update(std::string_view bytes) {
     length_ += bytes.size();
-    for (const char c : bytes) {
-        block_[filled_++] = static_cast<std::uint8_t>(c);
+    while (!bytes.empty()) {
+        const std::size_t taken = std::min(bytes.size(), block_.size() - filled_);
+        std::memcpy(block_.data() + filled_, bytes.data(), taken);
+        bytes.remove_prefix(taken);
+        filled_ += taken;
         if (filled_ == block_.size()) {
             compress();
             filled_ = 0;
@@ -47,18 +53,21 @@ void Sha1::update(std::string_view bytes) {
 }
 
 Sha1Digest Sha1::finish() {
-    // Padding: one bit, zeros up to 56 bytes into the block, then the length in bits.
+    // Padding: one bit, zeros up to 56 bytes into a block, then the length in bits.
+    constexpr std::size_t kLengthAt = 56;
     const std::uint64_t bits = length_ * 8;
-    const auto put = [this](std::uint8_t byte) {
-        block_[filled_++] = byte;
-        if (filled_ == block_.size()) {
-            compress();
-            filled_ = 0;
-        }
-    };
-    put(0x80);
-    while (filled_ != 56) put(0);
-    for (int shift = 56; shift >= 0; shift -= 8) put(static_cast<std::uint8_t>(bits >> shift));
+    block_[filled_++] = 0x80;
+    if (filled_ > kLengthAt) {
+        std::fill(block_.begin() + static_cast<std::ptrdiff_t>(filled_), block_.end(), 0);
+        compress();
+        filled_ = 0;
+    }
+    std::fill(block_.begin() + static_cast<std::ptrdiff_t>(filled_),
+              block_.begin() + static_cast<std::ptrdiff_t>(kLengthAt), 0);
+    for (std::size_t i = 0; i < 8; ++i) {
+        block_[kLengthAt + i] = static_cast<std::uint8_t>(bits >> (56 - 8 * i));
+    }
+    compress();
 
     Sha1Digest digest{};
     for (std::size_t i = 0; i < digest.size(); ++i) {
