@@ -76,10 +76,10 @@ void forEachKeptChar(std::string_view raw, const CharDecoder& decoder, ValueKind
         const std::size_t here = at;
         if (plain(value[here]) && value[here] != ' ') {
             // Most of any value: copied whole, the spaces at its end waiting like other blanks.
-            std::size_t kept = here + 1;
-            for (at = kept; at < value.size() && plain(value[at]); ++at) {
-                if (value[at] != ' ') kept = at + 1;
-            }
+            at = here + 1;
+            while (at < value.size() && plain(value[at])) ++at;
+            std::size_t kept = at;
+            while (value[kept - 1] == ' ') --kept;
             if (runStart != kNone && keptAny) passBlanks(runStart, here);
             takeRun(value.substr(here, kept - here));
             runStart = kept < at ? kept : kNone;
