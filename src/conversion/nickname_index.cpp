@@ -22,7 +22,8 @@ constexpr std::uint64_t kPlaceHalf = ~kHashHalf;
 // the slot.
 std::uint64_t foldedHash(std::string_view text) {
     std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : text) hash = (hash ^ static_cast<unsigned char>(folded(c))) * 1099511628211ULL;
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(folded(c))) * 1099511628211ULL;
     return hash ^ (hash >> 32);
 }
 
