@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "nickname_index.h"
 
+#include <utility>
+
 #include "alias_text.h"
 #include "nickname_loader.h"
 
@@ -13,14 +15,19 @@ char folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 
 // shorter than this.
 constexpr std::size_t kBytesPerNicknameGuess = 128;
 
-}  // namespace
+constexpr std::uint64_t kHashHalf = 0xFFFF'FFFF'0000'0000ULL;
+constexpr std::uint64_t kPlaceHalf = ~kHashHalf;
 
-std::size_t NicknameIndex::FoldedHash::operator()(std::string_view text) const {
-    // FNV-1a over the folded bytes.
+// FNV-1a over the bytes folded to lower case, its high half mixed into the low bits that choose
+// the slot.
+std::uint64_t foldedHash(std::string_view text) {
     std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : text) hash = (hash ^ static_cast<unsigned char>(folded(c))) * 1099511628211ULL;
-    return static_cast<std::size_t>(hash);
+    for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(folded(c))) * 1099511628211ULL;
+    return hash ^ (hash >> 32);
 }
+
+}  // namespace
 
 bool NicknameIndex::sameNickname(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -31,21 +38,69 @@ bool NicknameIndex::sameNickname(std::string_view a, std::string_view b) {
 }
 
 NicknameIndex::NicknameIndex(std::string_view fileText) {
-    entries_.reserve(fileText.size() / kBytesPerNicknameGuess);
+    const std::size_t guess = fileText.size() / kBytesPerNicknameGuess;
+    entries_.reserve(guess);
+    ordinals_.reserve(guess);
+    // Sized for the guess; a file of many short records makes it grow, twice as large each time.
+    std::size_t slots = 16;
+    while (slots < guess) slots *= 2;
+    slots_.resize(slots);
     RecordLineReader reader(fileText);
     while (reader.next()) {
         const AliasParts alias = splitAliasText(reader.aliasText());
-        // The first definition wins; later ones only count.
-        Entry& entry = entries_.try_emplace(alias.nickname, Entry{alias.addresses}).first->second;
-        ordinals_.push_back(++entry.met);
+        const std::uint64_t hash = foldedHash(alias.nickname);
+        std::uint64_t* slot = &slotFor(alias.nickname, hash);
+        if (*slot == 0) {
+            // The first definition wins; later ones only count.
+            if (2 * (entries_.size() + 1) > slots_.size()) {
+                grow();
+                slot = &slotFor(alias.nickname, hash);
+            }
+            entries_.push_back({alias.nickname, alias.addresses});
+            *slot = (hash & kHashHalf) | entries_.size();
+        }
+        ordinals_.push_back(++entries_[(*slot & kPlaceHalf) - 1].met);
+    }
+}
+
+const std::uint64_t& NicknameIndex::slotFor(std::string_view nickname, std::uint64_t hash) const {
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+        const std::uint64_t& slot = slots_[at];
+        if (slot == 0) return slot;
+        if ((slot & kHashHalf) == (hash & kHashHalf) &&
+            sameNickname(entries_[(slot & kPlaceHalf) - 1].nickname, nickname)) {
+            return slot;
+        }
+    }
+}
+
+std::uint64_t& NicknameIndex::slotFor(std::string_view nickname, std::uint64_t hash) {
+    return const_cast<std::uint64_t&>(std::as_const(*this).slotFor(nickname, hash));
+}
+
+bool NicknameIndex::defines(std::string_view nickname) const {
+    return slotFor(nickname, foldedHash(nickname)) != 0;
+}
+
+NicknameIndex::Entry* NicknameIndex::find(std::string_view nickname) {
+    const std::uint64_t slot = slotFor(nickname, foldedHash(nickname));
+    return slot == 0 ? nullptr : &entries_[(slot & kPlaceHalf) - 1];
+}
+
+void NicknameIndex::grow() {
+    slots_.assign(slots_.size() * 2, 0);
+    for (std::size_t place = 0; place < entries_.size(); ++place) {
+        const std::uint64_t hash = foldedHash(entries_[place].nickname);
+        slotFor(entries_[place].nickname, hash) = (hash & kHashHalf) | (place + 1);
     }
 }
 
 const std::string_view* NicknameIndex::addressesFor(std::string_view nickname, std::size_t card) {
-    const auto found = entries_.find(nickname);
-    if (found == entries_.end() || found->second.takenByCard == card) return nullptr;
-    found->second.takenByCard = card;
-    return &found->second.addresses;
+    Entry* entry = find(nickname);
+    if (entry == nullptr || entry->takenByCard == card) return nullptr;
+    entry->takenByCard = card;
+    return &entry->addresses;
 }
 
 }  // namespace nickbridge

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace nickbridge {
@@ -19,7 +18,7 @@ public:
     // Reads every alias line of the file. The views stay valid as long as `fileText`.
     explicit NicknameIndex(std::string_view fileText);
 
-    bool defines(std::string_view nickname) const { return entries_.contains(nickname); }
+    bool defines(std::string_view nickname) const;
     // The address list first defined for `nickname`, for the card numbered `card`; nullptr when
     // the file defines none or that card took it already (a list that names a member twice).
     const std::string_view* addressesFor(std::string_view nickname, std::size_t card);
@@ -31,19 +30,24 @@ public:
     static bool sameNickname(std::string_view a, std::string_view b);
 
 private:
-    struct FoldedHash {
-        std::size_t operator()(std::string_view text) const;
-    };
-    struct FoldedEqual {
-        bool operator()(std::string_view a, std::string_view b) const { return sameNickname(a, b); }
-    };
     struct Entry {
+        std::string_view nickname;
         std::string_view addresses;
         std::uint32_t met = 0;
         std::size_t takenByCard = 0;  // card numbers start at 1
     };
+    // The slot for `nickname`, whose hash is `hash`: the one that holds it, else the free one
+    // where it would go.
+    std::uint64_t& slotFor(std::string_view nickname, std::uint64_t hash);
+    const std::uint64_t& slotFor(std::string_view nickname, std::uint64_t hash) const;
+    Entry* find(std::string_view nickname);
+    void grow();
 
-    std::unordered_map<std::string_view, Entry, FoldedHash, FoldedEqual> entries_;
+    std::vector<Entry> entries_;  // in the order first met
+    // Open addressing over the entries, never more than half full and a power of two in size.
+    // A slot holds the high half of its nickname's hash and the entry's place plus one (0: free),
+    // so a lookup seldom reads an entry that is not the one it looks for.
+    std::vector<std::uint64_t> slots_;
     std::vector<std::uint32_t> ordinals_;
 };
 

@@ -63,6 +63,7 @@ void VCardBuilder::fixedLine(std::string_view line) {
 
 void VCardBuilder::property(std::string_view nameAndParameters, std::string_view raw,
                             ValueKind kind) {
+    if (raw.empty()) return;  // most tags a note could hold are absent
     begin(nameAndParameters);
     if (value(raw, kind)) end();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "vcard_text.h"
 
+#include <array>
+
 namespace nickbridge {
 namespace {
 
@@ -31,11 +33,30 @@ char32_t nextChar(std::string_view value, std::size_t& at, const CharDecoder& de
     return c;
 }
 
-// Calls `take` with each character the value keeps, a line break as U'\n'. Blanks count only
-// between kept characters, so a run of them is passed on once the next kept character shows.
-template <typename Take>
+// Bytes that a value keeps as they stand: printable ASCII and the space; when `escaping`, less
+// the three characters text escapes.
+class PlainBytes {
+public:
+    constexpr explicit PlainBytes(bool escaping) {
+        for (std::size_t c = 0x20; c < 0x7F; ++c) {
+            plain_[c] = !(escaping && (c == '\\' || c == ',' || c == ';'));
+        }
+    }
+    bool operator()(char c) const { return plain_[static_cast<unsigned char>(c)]; }
+
+private:
+    std::array<bool, 256> plain_{};
+};
+
+constexpr PlainBytes kPlainEscaped{true};
+constexpr PlainBytes kPlainUnescaped{false};
+
+// Calls `takeRun` with each run of plain bytes the value keeps and `take` with each other
+// character it keeps, a line break as U'\n'. Blanks count only between kept characters, so a
+// run of them is passed on once the next kept character shows.
+template <typename TakeRun, typename Take>
 void forEachKeptChar(std::string_view raw, const CharDecoder& decoder, ValueKind kind,
-                     Take&& take) {
+                     const PlainBytes& plain, TakeRun&& takeRun, Take&& take) {
     const std::string_view value = trimmed(raw);
     const auto passBlanks = [&](std::size_t from, std::size_t to) {
         for (std::size_t at = from; at < to;) {
@@ -53,6 +74,18 @@ void forEachKeptChar(std::string_view raw, const CharDecoder& decoder, ValueKind
     bool keptAny = false;
     for (std::size_t at = 0; at < value.size();) {
         const std::size_t here = at;
+        if (plain(value[here]) && value[here] != ' ') {
+            // Most of any value: copied whole, the spaces at its end waiting like other blanks.
+            at = here + 1;
+            while (at < value.size() && plain(value[at])) ++at;
+            std::size_t kept = at;
+            while (value[kept - 1] == ' ') --kept;
+            if (runStart != kNone && keptAny) passBlanks(runStart, here);
+            takeRun(value.substr(here, kept - here));
+            runStart = kept < at ? kept : kNone;
+            keptAny = true;
+            continue;
+        }
         const char32_t c = nextChar(value, at, decoder);
         if (roleOf(c) != CharRole::Kept) {
             if (runStart == kNone) runStart = here;
@@ -65,16 +98,6 @@ void forEachKeptChar(std::string_view raw, const CharDecoder& decoder, ValueKind
     }
 }
 
-// Whether the value, its ends already trimmed, goes into the line as it stands: printable ASCII
-// with nothing to escape. Most values do, and are copied whole.
-bool isPlain(std::string_view value, ValueKind kind) {
-    for (const char c : value) {
-        if (c < 0x20 || c > 0x7E) return false;
-        if (kind == ValueKind::Text && (c == '\\' || c == ',' || c == ';')) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string cleanValue(std::string_view raw, const CharDecoder& decoder, ValueKind kind) {
@@ -85,17 +108,17 @@ std::string cleanValue(std::string_view raw, const CharDecoder& decoder, ValueKi
 
 void appendClean(std::string& out, std::string_view raw, const CharDecoder& decoder,
                  ValueKind kind) {
-    forEachKeptChar(raw, decoder, kind, [&out](char32_t c) { appendUtf8(out, c); });
+    forEachKeptChar(
+        raw, decoder, kind, kPlainUnescaped, [&out](std::string_view run) { out += run; },
+        [&out](char32_t c) { appendUtf8(out, c); });
 }
 
 bool appendValue(std::string& line, std::string_view raw, const CharDecoder& decoder,
                  ValueKind kind) {
-    if (const std::string_view value = trimmed(raw); isPlain(value, kind)) {
-        line += value;
-        return !value.empty();
-    }
     const std::size_t start = line.size();
-    forEachKeptChar(raw, decoder, kind, [&line, kind](char32_t c) {
+    const PlainBytes& plain = kind == ValueKind::Text ? kPlainEscaped : kPlainUnescaped;
+    const auto takeRun = [&line](std::string_view run) { line += run; };
+    forEachKeptChar(raw, decoder, kind, plain, takeRun, [&line, kind](char32_t c) {
         if (kind == ValueKind::Text) {
             switch (c) {
                 case U'\\':

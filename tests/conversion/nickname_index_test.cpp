@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "conversion/nickname_index.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace nickbridge {
+namespace {
+
+// Records far shorter than the table's first guess: it grows several times and must still find
+// every nickname, in any case, with its first address list.
+TEST(NicknameIndex, FindsEveryNicknameOfAFileOfShortRecords) {
+    constexpr std::size_t kCount = 5000;
+    std::string file;
+    for (std::size_t i = 0; i < kCount; ++i) {
+        file += "alias n" + std::to_string(i) + " a" + std::to_string(i) + "@x\r\n";
+    }
+    file += "alias N17 again@x\r\n";
+    NicknameIndex index(file);
+    for (std::size_t i = 0; i < kCount; ++i) {
+        const std::string nickname = "n" + std::to_string(i);
+        ASSERT_TRUE(index.defines(nickname)) << nickname;
+        const std::string_view* addresses = index.addressesFor(nickname, 1);
+        ASSERT_NE(addresses, nullptr) << nickname;
+        EXPECT_EQ(*addresses, "a" + std::to_string(i) + "@x");
+        EXPECT_EQ(index.ordinalOf(i), 1u);
+    }
+    EXPECT_EQ(index.ordinalOf(kCount), 2u);  // N17's second alias line
+    EXPECT_FALSE(index.defines("n" + std::to_string(kCount)));
+    EXPECT_EQ(index.addressesFor("n17", 1), nullptr);  // card 1 took it already
+    ASSERT_NE(index.addressesFor("N17", 2), nullptr);
+    EXPECT_EQ(*index.addressesFor("n4999", 3), "a4999@x");
+}
+
+}  // namespace
+}  // namespace nickbridge
