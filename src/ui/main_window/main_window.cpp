@@ -24,6 +24,7 @@
 #include "ui/focus_ring.h"
 #include "ui/main_window/box_caption.h"
 #include "ui/main_window/field_box.h"
+#include "ui/main_window/path_drop.h"
 #include "ui/main_window/path_field.h"
 #include "ui/message_box.h"
 #include "ui/program_icon.h"
@@ -174,6 +175,8 @@ void MainWindow::buildControls() {
         frame2, "Text2", inFrame(frame2, twipsRect(3360, 360, 2775, 315)),
         QStringLiteral("Full path of the output file. Double-click to choose its folder."));
     outputPathField_->setBytes(platform::defaultOutputPath());
+    sourcePathField_->setDropRule(sourcePathFromDrop);
+    outputPathField_->setDropRule(outputPathFromDrop);
     browseOutputButton_ = makeButton(frame2, "Browse2", QStringLiteral("B&rowse"),
                                      inFrame(frame2, twipsRect(3360, 720, 1215, 375)),
                                      QStringLiteral("Browse for the output folder"));
