@@ -2,6 +2,7 @@
 #include "choosers/drive_list.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <system_error>
 
 #include "choosers/list_refusal.h"
@@ -32,13 +33,27 @@ void DriveList::select(std::size_t index) {
 
 void DriveList::refresh() {
     State next{drives_.list(), 0};
-    const std::string current = drive();
+    if (state_.entries.empty()) {
+        state_ = std::move(next);
+        return;
+    }
+    const platform::Drive current = state_.entries[state_.selected];
     const auto kept =
         std::find_if(next.entries.begin(), next.entries.end(),
-                     [&](const platform::Drive& d) { return d.designation == current; });
-    if (kept == next.entries.end()) return;  // the selected drive is gone: keep what is shown
-    next.selected = static_cast<std::size_t>(kept - next.entries.begin());
+                     [&](const platform::Drive& d) { return d.root == current.root; });
+    if (kept != next.entries.end()) {
+        next.selected = static_cast<std::size_t>(kept - next.entries.begin());
+        state_ = std::move(next);
+        goneRoot_.clear();
+        return;
+    }
+    next.selected = std::min(state_.selected, next.entries.size());
+    next.entries.insert(next.entries.begin() + static_cast<std::ptrdiff_t>(next.selected), current);
     state_ = std::move(next);
+    if (goneRoot_ == current.root) return;
+    goneRoot_ = current.root;
+    throw driveNotReady(current.designation,
+                        std::make_error_code(std::errc::no_such_device).message());
 }
 
 void DriveList::selectAndRaise(std::size_t index) {

@@ -26,7 +26,10 @@ public:
     void setDrive(std::string_view text);
     // The user picks an entry.
     void select(std::size_t index);
-    // Reads the machine's drives again (a stick plugged in); the selected drive stays selected.
+    // Reads the machine's drives again (a stick plugged in or pulled out); the selected drive
+    // stays selected. A selected drive that has gone stays listed, and selected, until another is
+    // picked, as the other lists still show its folders; the first reading that misses it throws
+    // ListRefusal to say so.
     void refresh();
 
     ListEvent onChange;
@@ -40,6 +43,8 @@ private:
 
     const platform::Drives& drives_;
     State state_;
+    // The root of the selected drive already reported gone.
+    std::string goneRoot_;
 };
 
 }  // namespace nickbridge::choosers

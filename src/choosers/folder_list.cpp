@@ -10,14 +10,18 @@
 namespace nickbridge::choosers {
 namespace {
 
-// The open folder and every folder above it, root first.
-std::vector<std::string> foldersDownTo(const std::string& folder) {
+// The open folder and every folder above it up to its drive's root, root first.
+std::vector<std::string> foldersDownTo(const std::string& folder, const std::string& root) {
     const std::filesystem::path path = platform::nativePath(folder);
-    std::vector<std::string> above;
-    std::filesystem::path walked = path.root_path();
-    above.push_back(platform::pathBytes(walked));
-    for (const auto& part : path.relative_path()) {
-        if (part.empty()) continue;
+    std::filesystem::path walked = platform::nativePath(root);
+    std::filesystem::path below = path.lexically_relative(walked);
+    if (below.empty() || *below.begin() == "..") {
+        walked = path.root_path();
+        below = path.relative_path();
+    }
+    std::vector<std::string> above{platform::pathBytes(walked)};
+    for (const auto& part : below) {
+        if (part.empty() || part == ".") continue;
         walked /= part;
         above.push_back(platform::pathBytes(walked));
     }
@@ -31,11 +35,13 @@ FolderList::FolderList(const platform::Drives& drives, FolderScanner& scanner,
     : drives_(drives), scanner_(scanner), state_(started(folder)) {}
 
 FolderList::State FolderList::opened(const std::string& folder, std::uint64_t generation) const {
-    return State{folder, foldersDownTo(folder), scanner_.listing(folder), std::nullopt, generation};
+    return State{folder, foldersDownTo(folder, drives_.rootHolding(folder)),
+                 scanner_.listing(folder), std::nullopt, generation};
 }
 
 FolderList::State FolderList::started(const std::string& folder) const {
-    return State{folder, foldersDownTo(folder), Listing(scanner_, folder), std::nullopt, 1};
+    return State{folder, foldersDownTo(folder, drives_.rootHolding(folder)),
+                 Listing(scanner_, folder), std::nullopt, 1};
 }
 
 std::size_t FolderList::rowCount() const {

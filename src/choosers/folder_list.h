@@ -21,7 +21,8 @@ struct FolderRow {
     bool open = false;  // the open folder and the folders above it
 };
 
-// The chooser's folder list: the open folder, the folders above it and the folders inside it.
+// The chooser's folder list: the open folder, the folders above it up to its drive's root and the
+// folders inside it.
 class FolderList {
 public:
     // Opens `folder`, read when first looked at and shown empty when it cannot be.

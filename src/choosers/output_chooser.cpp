@@ -29,6 +29,10 @@ void OutputChooser::startUp() {
     quietly([&] { drives_.setDrive(mainWindow_.outputEntries().drive); });
 }
 
+void OutputChooser::refreshDrives() {
+    tellingFailures(window_, [&] { drives_.refresh(); });
+}
+
 void OutputChooser::pickDrive(std::size_t index) {
     tellingFailures(window_, [&] { drives_.select(index); });
 }

@@ -27,6 +27,10 @@ public:
     // Start-up: the settings restore, then the remembered folder and drive.
     void startUp();
 
+    // Reads the drives again before the chooser shows and before its drive list drops down; the
+    // user is told when the selected drive has gone.
+    void refreshDrives();
+
     // What the user does.
     void pickDrive(std::size_t index);
     void openFolder(const std::string& folder);

@@ -35,6 +35,10 @@ void SourceChooser::startUp() {
     quietly([&] { drives_.setDrive(mainWindow_.sourceEntries().drive); });
 }
 
+void SourceChooser::refreshDrives() {
+    tellingFailures(window_, [&] { drives_.refresh(); });
+}
+
 void SourceChooser::pickDrive(std::size_t index) {
     tellingFailures(window_, [&] { drives_.select(index); });
 }

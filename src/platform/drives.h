@@ -29,8 +29,12 @@ public:
     virtual std::vector<Drive> list() const = 0;
     // The folder a bare drive designation stands for: Windows keeps one current folder per drive;
     // elsewhere it is the process's current folder when that lies on the drive, else its root.
-    // Throws std::system_error when the drive is not ready.
+    // Throws std::system_error when the drive is not ready or no longer there.
     virtual std::string currentFolder(const Drive& drive) const = 0;
+    // The root of the drive that holds `folder`, where its folder list starts: a mounted volume's
+    // own folder, not the root of the whole tree above it; the path's own root when no listed
+    // drive holds it.
+    virtual std::string rootHolding(const std::string& folder) const;
 };
 
 // The drives of this machine.

@@ -44,8 +44,14 @@ public:
             throw std::system_error(error ? error : std::make_error_code(std::errc::no_such_device),
                                     drive.root);
         }
-        std::string here = std::filesystem::current_path().native();
         const std::vector<Drive> drives = list();
+        // An unmounted stick leaves its empty mount folder behind: the drive itself is gone.
+        const bool listed = std::any_of(drives.begin(), drives.end(),
+                                        [&](const Drive& d) { return d.root == drive.root; });
+        if (!listed) {
+            throw std::system_error(std::make_error_code(std::errc::no_such_device), drive.root);
+        }
+        std::string here = std::filesystem::current_path().native();
         const auto holding = driveHolding(here, drives);
         if (holding && drives[*holding].root == drive.root) return here;
         return drive.root;

@@ -6,6 +6,8 @@
 #include <system_error>
 
 #include "platform/drives.h"
+#include "platform/file_access.h"
+#include "platform/path_bytes.h"
 
 namespace nickbridge::platform {
 namespace {
@@ -64,6 +66,11 @@ public:
         // Only a root ends in a separator (Wine adds one to the others).
         if (current.size() > drive.root.size() && current.back() == '\\') current.pop_back();
         return current;
+    }
+
+    // A drive letter's root: the drive list is not read, which would ask every drive its label.
+    std::string rootHolding(const std::string& folder) const override {
+        return pathBytes(nativePath(folder).root_path());
     }
 };
 

@@ -25,14 +25,14 @@ public:
 
     std::map<std::string, std::string> currentFolders;
     std::set<std::string> notReady;
-
-    std::vector<platform::Drive> list() const override {
+    // What the machine has now: a test plugs sticks in and pulls them out here.
 #ifdef _WIN32
-        return {{kP, "P:\\"}, { kQ, "Q:\\" }};
+    std::vector<platform::Drive> drives{{kP, "P:\\"}, { kQ, "Q:\\" }};
 #else
-        return {{kP, "/fake-p"}, {kQ, "/fake-q"}};
+    std::vector<platform::Drive> drives{{kP, "/fake-p"}, {kQ, "/fake-q"}};
 #endif
-    }
+
+    std::vector<platform::Drive> list() const override { return drives; }
     std::string currentFolder(const platform::Drive& drive) const override {
         if (notReady.count(drive.designation) != 0) {
             throw std::system_error(std::make_error_code(std::errc::no_such_device));

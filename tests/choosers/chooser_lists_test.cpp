@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "chooser_fakes.h"
 #include "choosers/drive_list.h"
@@ -100,6 +102,89 @@ TEST_F(ChooserLists, FolderListShowsTheFoldersAboveAndInsideAndRaisesChangeOnlyO
     list.open(open + 1);
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(pathSeenByHandler, at("mail"));
+}
+
+#ifndef _WIN32
+std::size_t depthBelowRoot(const std::filesystem::path& folder) {
+    const std::filesystem::path below = folder.relative_path();
+    return static_cast<std::size_t>(std::distance(below.begin(), below.end()));
+}
+
+// A stick mounted on a folder: its list starts at the stick, not at the root of the whole tree.
+TEST_F(ChooserLists, FolderListStartsAtTheRootOfTheDriveHoldingTheFolder) {
+    std::filesystem::create_directories(folder_.path() / "stick" / "a" / "b");
+    std::filesystem::create_directories(folder_.path() / "stick2");
+    drives_.drives.push_back({at("stick") + " [stick]", at("stick")});
+    const std::string treeRoot = bytesOf(folder_.path().root_path());
+    const struct {
+        const char* open;
+        std::string firstRow;
+        std::size_t openRow;
+    } cases[] = {
+        {"stick", at("stick"), 0},
+        {"stick/a/b", at("stick"), 2},
+        {"stick2", treeRoot, depthBelowRoot(folder_.path() / "stick2")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.open);
+        FolderList list(drives_, scanner_, at("stick"));
+        list.setPath(at(c.open));
+        EXPECT_EQ(list.row(0).name, c.firstRow);
+        EXPECT_EQ(list.rowPath(0), c.firstRow);
+        EXPECT_EQ(list.openRow(), c.openRow);
+        EXPECT_EQ(list.rowPath(list.openRow()), at(c.open));
+        EXPECT_EQ(list.row(list.openRow()).depth, c.openRow);
+    }
+}
+#endif
+
+// The drives are read again: a stick plugged in shows, one pulled out goes, and a selected one
+// that has gone stays (the other lists still show its folders) with one report.
+TEST_F(ChooserLists, DriveListReadsTheDrivesAgain) {
+    const platform::Drive p = drives_.drives[0];
+    const platform::Drive q = drives_.drives[1];
+    const platform::Drive stick{"/mnt/stick [stick]", "/mnt/stick"};
+    const platform::Drive stick2{"/mnt/stick2 [stick2]", "/mnt/stick2"};
+    const struct {
+        const char* name;
+        std::size_t selectedBefore;
+        std::vector<platform::Drive> now;
+        std::vector<platform::Drive> listed;
+        std::size_t selectedAfter;
+        bool reported;
+    } cases[] = {
+        {"stick plugged in", 1, {p, q, stick}, {p, q, stick}, 1, false},
+        {"unselected drive pulled", 0, {p, stick2}, {p, stick2}, 0, false},
+        {"selected moves up", 1, {q}, {q}, 0, false},
+        {"selected drive pulled", 1, {p, stick2}, {p, q, stick2}, 1, true},
+        {"last drive pulled", 1, {p}, {p, q}, 1, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        drives_.drives = {p, q};
+        DriveList list(drives_, "");
+        drives_.notReady.clear();
+        list.select(c.selectedBefore);
+        int changes = 0;
+        list.onChange = [&] { ++changes; };
+        drives_.drives = c.now;
+        if (c.reported) {
+            try {
+                list.refresh();
+                ADD_FAILURE() << "no report";
+            } catch (const ListRefusal& refusal) {
+                EXPECT_THAT(refusal.what(), ::testing::HasSubstr(q.designation));
+            }
+        } else {
+            EXPECT_NO_THROW(list.refresh());
+        }
+        EXPECT_EQ(list.entries(), c.listed);
+        EXPECT_EQ(list.selected(), c.selectedAfter);
+        EXPECT_EQ(changes, 0);
+        // Told once: reading again while it is still gone and selected says nothing more.
+        EXPECT_NO_THROW(list.refresh());
+        EXPECT_EQ(list.entries(), c.listed);
+    }
 }
 
 TEST_F(ChooserLists, FileListShowsTheMatchingFilesOnlyWithoutRegardToCase) {

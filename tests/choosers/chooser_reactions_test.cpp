@@ -156,6 +156,23 @@ TEST_F(ChooserReactions, ADriveThatIsNotReadyIsReportedAndEveryListStaysWhereItW
     EXPECT_EQ(chooser.folderList().path(), bytesOf(home()));
 }
 
+// The stick the chooser stands on is pulled out and another plugged in while it is hidden.
+TEST_F(ChooserReactions, ADriveGoneWhileHiddenIsReportedOnceAndTheListsStay) {
+    SourceChooser& chooser = source();
+    const platform::Drive stick2{"/mnt/stick2 [stick2]", "/mnt/stick2"};
+    drives_.drives = {drives_.drives[1], stick2};
+    chooser.refreshDrives();
+    ASSERT_EQ(window_.told.size(), 1u);
+    EXPECT_THAT(window_.told[0], ::testing::HasSubstr(FakeDrives::kP));
+    EXPECT_EQ(chooser.driveList().drive(), FakeDrives::kP);
+    EXPECT_EQ(chooser.driveList().entries().back(), stick2);
+    EXPECT_EQ(chooser.folderList().path(), bytesOf(home()));
+    EXPECT_EQ(chooser.fileList().path(), bytesOf(home()));
+
+    chooser.refreshDrives();
+    EXPECT_EQ(window_.told.size(), 1u);
+}
+
 TEST_F(ChooserReactions, StartUpRestoresThenStandsAtTheRememberedFolderAndDrive) {
     main_.source = {at("mail"), at("mail"), FakeDrives::kQ};
     source_.startUp();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <system_error>
 
 #include "platform/path_bytes.h"
 
@@ -21,6 +22,18 @@ TEST(SystemDrives, TheDriveOfTheCurrentFolderStandsAtTheCurrentFolder) {
     EXPECT_EQ(driveNamedBy(drive.designation, drives), holding);
     EXPECT_EQ(driveDesignatedBy(drive.designation, drives), holding);
     EXPECT_EQ(systemDrives().currentFolder(drive), here);
+    EXPECT_EQ(systemDrives().rootHolding(here), drive.root);
+}
+
+// A drive no longer listed (a stick pulled out leaves its empty mount folder) is not ready, and a
+// drive letter's folders start at its root whatever the drives are.
+TEST(SystemDrives, AnUnlistedDriveIsNotReady) {
+#ifdef _WIN32
+    EXPECT_EQ(systemDrives().rootHolding("c:\\work\\mail"), "c:\\");
+#else
+    const std::string folder = pathBytes(std::filesystem::temp_directory_path());
+    EXPECT_THROW(systemDrives().currentFolder({folder + " [gone]", folder}), std::system_error);
+#endif
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPointer>
@@ -14,6 +15,8 @@
 #include <string>
 #include <utility>
 
+#include "choosers/chooser_fakes.h"
+#include "choosers/wildcard.h"
 #include "platform/drives.h"
 #include "platform/path_bytes.h"
 #include "ui/choosers/chooser_windows.h"
@@ -218,6 +221,23 @@ TEST_F(Choosers, AConversionTakesBothChoosersToTheirDefaultFolders) {
     EXPECT_EQ(sourceWindow(window)->chooser().folderList().path(),
               bytes(folder_.path() / "eudora" / "nickname"));
     EXPECT_EQ(outputWindow(window)->chooser().folderList().path(), in("temp"));
+}
+
+// A stick plugged in while the chooser is open shows when its drive list drops down.
+TEST_F(Choosers, TheDriveListReadsTheDrivesAgainAsItDropsDown) {
+    FakeDrives drives;
+    drives.currentFolders[FakeDrives::kP] = here();
+    choosers::FolderScanner scanner{std::string(choosers::kNicknameFilePattern)};
+    FakeMainWindow main;
+    OutputChooserWindow chooser(drives, scanner, main, nullptr);
+    auto* box = chooser.findChild<QComboBox*>(QStringLiteral("Drive1"));
+    ASSERT_EQ(box->count(), 2);
+    drives.drives.push_back({"/mnt/stick2 [stick2]", "/mnt/stick2"});
+    box->showPopup();
+    box->hidePopup();
+    ASSERT_EQ(box->count(), 3);
+    EXPECT_EQ(box->itemText(2), QStringLiteral("/mnt/stick2 [stick2]"));
+    EXPECT_TRUE(messages_.shown.empty());
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ QPushButton* ChooserDialog::makeButton(const char* name, const QString& text, QR
     return button;
 }
 
-QComboBox* ChooserDialog::makeDriveBox(QRect geometry) {
+DriveBox* ChooserDialog::makeDriveBox(QRect geometry) {
     auto* box = new DriveBox(this);
     box->setObjectName(QStringLiteral("Drive1"));
     box->setGeometry(geometry);

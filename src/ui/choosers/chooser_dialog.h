@@ -20,6 +20,7 @@ class FolderList;
 namespace nickbridge::ui {
 
 class ChooserListView;
+class DriveBox;
 class FocusRing;
 
 // What both chooser windows share: a fixed teal window with the program icon, centred on its
@@ -49,7 +50,7 @@ protected:
                            const QString& description);
     QLabel* makeLabel(const char* name, const QString& text, QRect geometry, QWidget* buddy);
     QPushButton* makeButton(const char* name, const QString& text, QRect geometry);
-    QComboBox* makeDriveBox(QRect geometry);
+    DriveBox* makeDriveBox(QRect geometry);
     ChooserListView* makeListView(const char* name, QRect geometry, const QString& accessibleName,
                                   const QString& description);
     ChooserListView* makeFolderView(QRect geometry);

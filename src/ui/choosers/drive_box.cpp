@@ -46,4 +46,9 @@ DriveBox::DriveBox(QWidget* parent) : QComboBox(parent) {
     static_cast<void>(installed);
 }
 
+void DriveBox::showPopup() {
+    emit aboutToOpen();
+    QComboBox::showPopup();
+}
+
 }  // namespace nickbridge::ui

@@ -50,7 +50,7 @@ void OutputChooserWindow::connectControls() {
 }
 
 void OutputChooserWindow::prepareToShow() {
-    chooser_.driveList().refresh();
+    chooser_.refreshDrives();
     showLists();
 }
 

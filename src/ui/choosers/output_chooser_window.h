@@ -26,7 +26,7 @@ private:
     void showLists();
 
     choosers::OutputChooser chooser_;
-    QComboBox* driveBox_ = nullptr;
+    DriveBox* driveBox_ = nullptr;
     ChooserListView* folderView_ = nullptr;
     FolderListModel* folderModel_ = nullptr;
 };

@@ -65,7 +65,7 @@ void SourceChooserWindow::connectControls() {
 }
 
 void SourceChooserWindow::prepareToShow() {
-    chooser_.driveList().refresh();
+    chooser_.refreshDrives();
     showLists();
 }
 

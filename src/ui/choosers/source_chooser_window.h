@@ -29,7 +29,7 @@ private:
     void showLists();
 
     choosers::SourceChooser chooser_;
-    QComboBox* driveBox_ = nullptr;
+    DriveBox* driveBox_ = nullptr;
     ChooserListView* folderView_ = nullptr;
     ChooserListView* fileView_ = nullptr;
     FolderListModel* folderModel_ = nullptr;

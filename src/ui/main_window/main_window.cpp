@@ -24,6 +24,7 @@
 #include "ui/focus_ring.h"
 #include "ui/main_window/box_caption.h"
 #include "ui/main_window/field_box.h"
+#include "ui/main_window/path_drop.h"
 #include "ui/main_window/path_field.h"
 #include "ui/message_box.h"
 #include "ui/program_icon.h"
@@ -183,6 +184,7 @@ void MainWindow::buildSourceFrame(QWidget* client) {
     sourcePathField_ = makePathField(
         sourceFrame, "Text1", inFrame(sourceFrame, twipsRect(240, 360, 2775, 315)),
         QStringLiteral("Full path of the nickname file to convert. Double-click to choose it."));
+    sourcePathField_->setDropRule(sourcePathFromDrop);
     browseSourceButton_ = makeButton(sourceFrame, "Browse1", QStringLiteral("&Browse"),
                                      inFrame(sourceFrame, twipsRect(240, 720, 1215, 375)),
                                      QStringLiteral("Browse for the nickname file"));
@@ -196,6 +198,7 @@ void MainWindow::buildOutputFrame(QWidget* client) {
         outputFrame, "Text2", inFrame(outputFrame, twipsRect(3360, 360, 2775, 315)),
         QStringLiteral("Full path of the output file. Double-click to choose its folder."));
     outputPathField_->setBytes(platform::defaultOutputPath());
+    outputPathField_->setDropRule(outputPathFromDrop);
     browseOutputButton_ = makeButton(outputFrame, "Browse2", QStringLiteral("B&rowse"),
                                      inFrame(outputFrame, twipsRect(3360, 720, 1215, 375)),
                                      QStringLiteral("Browse for the output folder"));

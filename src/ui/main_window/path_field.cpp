@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "ui/main_window/path_field.h"
 
+#include <QDragEnterEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QValidator>
 #include <algorithm>
 #include <limits>
 #include <string_view>
 
+#include "ui/main_window/path_drop.h"
 #include "ui/path_text.h"
 
 namespace nickbridge::ui {
@@ -88,6 +91,37 @@ void PathField::mouseDoubleClickEvent(QMouseEvent* event) {
         return;
     }
     QLineEdit::mouseDoubleClickEvent(event);
+}
+
+std::optional<std::string> PathField::droppedPath(const QDropEvent& event) const {
+    const auto path = droppedLocalPath(*event.mimeData());
+    if (!path || !dropRule_) return std::nullopt;
+    return dropRule_(*path);
+}
+
+// A drop that carries addresses is never put in as text: file managers offer the address or the
+// path as text too, which would land in the middle of the path already there.
+void PathField::dragEnterEvent(QDragEnterEvent* event) {
+    if (!event->mimeData()->hasUrls()) return QLineEdit::dragEnterEvent(event);
+    if (droppedPath(*event)) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void PathField::dragMoveEvent(QDragMoveEvent* event) {
+    if (!event->mimeData()->hasUrls()) return QLineEdit::dragMoveEvent(event);
+    // Only a drop this field takes got past the entry.
+    event->acceptProposedAction();
+}
+
+void PathField::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasUrls()) return QLineEdit::dropEvent(event);
+    const auto path = droppedPath(*event);
+    if (!path) return event->ignore();
+    setBytes(*path);
+    event->acceptProposedAction();
 }
 
 }  // namespace nickbridge::ui
