@@ -52,7 +52,7 @@ protected:
 
     std::string in(const std::string& name) const { return folder_.path().native() + "/" + name; }
 
-    ui::MainWindow window_;
+    ui::MainWindow window_{noChoosers(), settingsFile()};
 };
 
 TEST_F(PathDrop, AFileOnTheSourceAndAFolderOnTheOutputReplaceTheirPaths) {
