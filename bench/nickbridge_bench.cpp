@@ -252,7 +252,9 @@ const std::string& nicknameText() {
     return text;
 }
 
-void BM_ConvertText(benchmark::State& state) { convertText(state, nicknameText(), Format::PalmCsv); }
+void BM_ConvertText(benchmark::State& state) {
+    convertText(state, nicknameText(), Format::PalmCsv);
+}
 
 void BM_ConvertPathological(benchmark::State& state, std::string_view unit) {
     convertText(state, pathologicalFile(unit), Format::PalmCsv);
@@ -297,7 +299,8 @@ BENCHMARK_CAPTURE(BM_VCardPathological, nested, "<x:<")->Unit(benchmark::kMillis
 BENCHMARK_CAPTURE(BM_VCardPathological, escapes, "\\,;")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_VCardPathological, code3, "\x03")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_VCardPathological, accents, "\xe9")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_VCardPathological, blanks, "x                    ")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_VCardPathological, blanks, "x                    ")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_VCardPathologicalList, list_words, "bad,")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_VCardPathologicalList, list_mail, "a@b,")->Unit(benchmark::kMillisecond);
 
@@ -351,8 +354,9 @@ public:
         std::printf("  peak memory:           %.1f MiB, %.2fx the source (target <= %.1f MiB)\n",
                     vcardPeakMiB, vcardPeakMiB * 1024 * 1024 / sourceBytes,
                     (1.5 * sourceBytes + 10e6) / (1024 * 1024));
-        std::printf("vCard time per byte of each 1 MiB record against the ordinary file "
-                    "(target <= 2):\n");
+        std::printf(
+            "vCard time per byte of each 1 MiB record against the ordinary file "
+            "(target <= 2):\n");
         printPerByte("BM_VCardText", "BM_VCardPathological/", kPathologicalNames);
         printPerByte("BM_VCardText", "BM_VCardPathological/", kVCardPathologicalNames);
         printPerByte("BM_VCardText", "BM_VCardPathologicalList/", kVCardPathologicalNames);

@@ -16,11 +16,11 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion/alias_text.h"
 #include "conversion/field_extraction.h"
 #include "conversion/nickname_loader.h"
 #include "conversion/output_line.h"
 #include "conversion/record_conversion.h"
-#include "conversion/alias_text.h"
 #include "conversion/vcard_export.h"
 #include "conversion/vcard_text.h"
 #include "fuzz_check.h"
@@ -223,10 +223,11 @@ std::string vcardOf(std::string_view text, const FieldSelection& selection, bool
 bool isValidUtf8(std::string_view text) {
     for (std::size_t at = 0; at < text.size();) {
         const auto lead = static_cast<unsigned char>(text[at]);
-        const std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2
-                                   : lead >= 0xE0 && lead <= 0xEF               ? 3
-                                   : lead >= 0xF0 && lead <= 0xF4               ? 4
-                                                                                : 0;
+        const std::size_t length = lead < 0x80                    ? 1
+                                   : lead >= 0xC2 && lead <= 0xDF ? 2
+                                   : lead >= 0xE0 && lead <= 0xEF ? 3
+                                   : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                  : 0;
         if (length == 0 || text.size() - at < length) return false;
         for (std::size_t i = 1; i < length; ++i) {
             if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return false;
@@ -257,9 +258,16 @@ bool unescape(std::string_view value, std::string& text) {
         }
         if (++at == value.size()) return false;
         switch (value[at]) {
-            case '\\': case ',': case ';': text += value[at]; break;
-            case 'n': text += '\n'; break;
-            default: return false;
+            case '\\':
+            case ',':
+            case ';':
+                text += value[at];
+                break;
+            case 'n':
+                text += '\n';
+                break;
+            default:
+                return false;
         }
     }
     return true;
@@ -273,7 +281,8 @@ void checkVCard(std::string_view text, const FieldSelection& selection) {
     std::string joined;
     for (const std::string_view line : crlfLines(folded)) {
         require(line.size() <= kVCardLineLimit, "vCard line over 75 octets");
-        require(line.find_first_of("\r\n") == std::string_view::npos, "raw line break in a vCard line");
+        require(line.find_first_of("\r\n") == std::string_view::npos,
+                "raw line break in a vCard line");
         if (line.starts_with(' ')) {
             joined += line.substr(1);
         } else {
@@ -307,8 +316,8 @@ void checkVCard(std::string_view text, const FieldSelection& selection) {
             bool found = false;
             while (!found && records.next()) found = givesACard();
             require(found, "more cards than records");
-            nickname = cleanValue(splitAliasText(records.aliasText()).nickname, decoder,
-                                  ValueKind::Text);
+            nickname =
+                cleanValue(splitAliasText(records.aliasText()).nickname, decoder, ValueKind::Text);
             sawNickname = false;
         } else if (line == "END:VCARD") {
             require(sawNickname || nickname.empty() || !keepsField(selection.nickname),

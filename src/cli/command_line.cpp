@@ -3,9 +3,9 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <sstream>
 #include <utility>
 #include <vector>
-#include <sstream>
 
 #include "cli/exit_codes.h"
 #include "cli/field_list.h"
@@ -18,12 +18,11 @@ namespace {
 constexpr const char* kProgramName = "nickbridge-convert";
 
 const std::vector<std::pair<std::string, OutputFormat>> kFormats{{"csv", OutputFormat::PalmCsv},
-                                                                {"vcard", OutputFormat::VCard}};
-const std::vector<std::pair<std::string, Charset>> kCharsets{
-    {"auto", Charset::Auto},
-    {"windows-1252", Charset::Windows1252},
-    {"utf-8", Charset::Utf8},
-    {"macintosh", Charset::Macintosh}};
+                                                                 {"vcard", OutputFormat::VCard}};
+const std::vector<std::pair<std::string, Charset>> kCharsets{{"auto", Charset::Auto},
+                                                             {"windows-1252", Charset::Windows1252},
+                                                             {"utf-8", Charset::Utf8},
+                                                             {"macintosh", Charset::Macintosh}};
 
 // The value that goes with a name IsMember has let through.
 template <typename Value>
@@ -46,8 +45,9 @@ std::vector<std::string> names(const std::vector<std::pair<std::string, Value>>&
 bool namesVCard(const std::string& outputPath) {
     constexpr std::string_view kSuffix = ".vcf";
     if (outputPath.size() < kSuffix.size()) return false;
-    return std::equal(kSuffix.begin(), kSuffix.end(), outputPath.end() - kSuffix.size(),
-                      [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
+    return std::equal(
+        kSuffix.begin(), kSuffix.end(), outputPath.end() - kSuffix.size(),
+        [](char a, char b) { return a == (b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b); });
 }
 
 }  // namespace
@@ -114,15 +114,15 @@ std::variant<ConvertRequest, EarlyExit> parseCommandLine(int argc, const char* c
         const int code = app.exit(e, out, err);
         return EarlyExit{code == 0 ? kExitSuccess : kExitUsage, out.str(), err.str()};
     }
-    request.output.format = app.count("--format") > 0       ? valueOf(kFormats, format)
+    request.output.format = app.count("--format") > 0        ? valueOf(kFormats, format)
                             : namesVCard(request.outputPath) ? OutputFormat::VCard
                                                              : OutputFormat::PalmCsv;
     request.output.vcard.charset = valueOf(kCharsets, charset);
     request.output.vcard.fold = !noFold;
     // The CSV keeps the file's bytes as they are: a vCard option there is a mistake, not a no-op.
-    if (request.output.format == OutputFormat::PalmCsv &&
-        (app.count("--charset") > 0 || noFold)) {
-        return EarlyExit{kExitUsage, {},
+    if (request.output.format == OutputFormat::PalmCsv && (app.count("--charset") > 0 || noFold)) {
+        return EarlyExit{kExitUsage,
+                         {},
                          std::string(app.count("--charset") > 0 ? "--charset" : "--no-fold") +
                              " applies to vCard output only (--format vcard or an OUTPUT ending "
                              "in .vcf)\nRun with --help for more information.\n"};

@@ -32,9 +32,9 @@ int runConvertTool(int argc, const char* const* argv, std::ostream& out, std::os
     if (request.outputPath == kStandardStream) streams.output = platform::binaryStandardOutput();
     // Standard output then holds the converted file alone.
     ConsoleReport report(streams.output != nullptr ? err : out, err);
-    const int code = exitCodeFor(runConvertCommand(request.sourcePath, request.outputPath,
-                                                   request.selection, report, streams,
-                                                   request.output));
+    const int code =
+        exitCodeFor(runConvertCommand(request.sourcePath, request.outputPath, request.selection,
+                                      report, streams, request.output));
     // Like any Unix tool: a script must not take a lost completion message for success.
     if (code == kExitSuccess && !out) {
         err << "Cannot write to standard output\n" << std::flush;

@@ -9,10 +9,10 @@ namespace {
 constexpr auto npos = std::string_view::npos;
 
 constexpr std::array<std::string_view, kNoteTagCount> kTagWords{
-    "name",     "first",  "last",   "phone",      "phone2",   "fax",      "fax2",
-    "mobile",   "mobile2", "otherphone", "address", "city",   "state",    "zip",
-    "country",  "address2", "city2", "state2",     "zip2",     "country2", "title",
-    "company",  "web",    "web2",   "otherweb",   "otheremail",
+    "name",    "first",    "last",       "phone",    "phone2",     "fax",      "fax2",
+    "mobile",  "mobile2",  "otherphone", "address",  "city",       "state",    "zip",
+    "country", "address2", "city2",      "state2",   "zip2",       "country2", "title",
+    "company", "web",      "web2",       "otherweb", "otheremail",
 };
 constexpr std::size_t kLongestWord = 10;
 

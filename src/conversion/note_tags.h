@@ -12,11 +12,32 @@ namespace nickbridge {
 // The tags of the notes that the vCard carries, as later versions of the mail client write them
 // ("2" for the work side). Other tags are read past and kept out of the free text.
 enum class NoteTag : std::size_t {
-    Name, First, Last,
-    Phone, Phone2, Fax, Fax2, Mobile, Mobile2, OtherPhone,
-    Address, City, State, Zip, Country,
-    Address2, City2, State2, Zip2, Country2,
-    Title, Company, Web, Web2, OtherWeb, OtherEmail,
+    Name,
+    First,
+    Last,
+    Phone,
+    Phone2,
+    Fax,
+    Fax2,
+    Mobile,
+    Mobile2,
+    OtherPhone,
+    Address,
+    City,
+    State,
+    Zip,
+    Country,
+    Address2,
+    City2,
+    State2,
+    Zip2,
+    Country2,
+    Title,
+    Company,
+    Web,
+    Web2,
+    OtherWeb,
+    OtherEmail,
     Count
 };
 inline constexpr std::size_t kNoteTagCount = static_cast<std::size_t>(NoteTag::Count);

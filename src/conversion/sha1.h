@@ -21,8 +21,7 @@ public:
 private:
     void compress();
 
-    std::array<std::uint32_t, 5> state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476,
-                                        0xC3D2E1F0};
+    std::array<std::uint32_t, 5> state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0};
     std::array<std::uint8_t, 64> block_{};
     std::size_t filled_ = 0;
     std::uint64_t length_ = 0;

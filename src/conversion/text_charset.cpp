@@ -12,6 +12,8 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 // Bytes 0x80-0xFF. Windows-1252 as Windows reads it: the five unassigned bytes stay the control
 // characters of the same number (the vCard leaves those out).
+// Eight to a row, as code page charts print them.
+// clang-format off
 constexpr std::array<char16_t, 128> kWindows1252{
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
@@ -50,6 +52,7 @@ constexpr std::array<char16_t, 128> kMacintosh{
     0xF8FF, 0x00D2, 0x00DA, 0x00DB, 0x00D9, 0x0131, 0x02C6, 0x02DC,
     0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7,
 };
+// clang-format on
 
 std::uint8_t byteAt(std::string_view text, std::size_t at) {
     return static_cast<std::uint8_t>(text[at]);
@@ -83,7 +86,8 @@ Utf8Char readUtf8(std::string_view text, std::size_t at) {
         if ((next & 0xC0u) != 0x80) return {};
         codePoint = (codePoint << 6) | (next & 0x3Fu);
     }
-    if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+    if (codePoint < smallest || codePoint > 0x10FFFF ||
+        (codePoint >= 0xD800 && codePoint <= 0xDFFF))
         return {};
     return {codePoint, length};
 }

@@ -92,8 +92,8 @@ bool VCardBuilder::write(const RecordLineReader& record) {
     notes_.clear();
     for (const std::string_view note : record.noteTexts()) tags_.read(afterNickname(note), notes_);
 
-    for (const std::string_view line : {"BEGIN:VCARD", "VERSION:3.0",
-                                        "PRODID:-//NickBridge//vCard export//EN"}) {
+    for (const std::string_view line :
+         {"BEGIN:VCARD", "VERSION:3.0", "PRODID:-//NickBridge//vCard export//EN"}) {
         fixedLine(line);
     }
     writeNames(record, alias.nickname, alias.addresses);
@@ -158,7 +158,8 @@ void VCardBuilder::writeEmails(std::string_view nickname, std::string_view addre
             property("EMAIL;TYPE=INTERNET", entry.text);
         } else if (NicknameIndex::sameNickname(entry.text, nickname)) {
             // A list naming itself adds nothing.
-        } else if (const std::string_view* members = nicknames_.addressesFor(entry.text, cardNumber_)) {
+        } else if (const std::string_view* members =
+                       nicknames_.addressesFor(entry.text, cardNumber_)) {
             // One level: the member's own mailboxes, never the nicknames it names in turn.
             forEachAddress(*members, [&](const AddressEntry& member) {
                 if (member.isMailbox) property("EMAIL;TYPE=INTERNET", member.text);

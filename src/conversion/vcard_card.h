@@ -5,10 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "selection/field_selection.h"
 #include "nickname_index.h"
 #include "note_tags.h"
 #include "output_writer.h"
+#include "selection/field_selection.h"
 #include "text_charset.h"
 #include "vcard_text.h"
 

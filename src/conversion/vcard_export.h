@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "selection/field_selection.h"
 #include "output_writer.h"
+#include "selection/field_selection.h"
 #include "text_charset.h"
 
 namespace nickbridge {

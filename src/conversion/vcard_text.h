@@ -28,8 +28,9 @@ bool appendValue(std::string& line, std::string_view raw, const CharDecoder& dec
                  ValueKind kind);
 
 // Appends one property line, folded unless `fold` is false (the caller ends it with CR LF): no
-// physical line over 75 octets, a fold (CR LF and one space) never inside a UTF-8 character and, where the line
-// leaves any choice, never just before a space or TAB, which readers that trim lines would lose.
+// physical line over 75 octets, a fold (CR LF and one space) never inside a UTF-8 character and,
+// where the line leaves any choice, never just before a space or TAB, which readers that trim lines
+// would lose.
 void appendFolded(std::string& out, std::string_view line, bool fold);
 
 }  // namespace nickbridge

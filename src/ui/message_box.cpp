@@ -26,9 +26,7 @@ void showMessage(QWidget* parent, const QString& text) {
     currentSink()(parent, QString::fromLatin1(kProgramTitle), text);
 }
 
-void showMessage(QWidget* parent, const std::string& text) {
-    showMessage(parent, pathText(text));
-}
+void showMessage(QWidget* parent, const std::string& text) { showMessage(parent, pathText(text)); }
 
 MessageSink setMessageSink(MessageSink sink) {
     return std::exchange(currentSink(), std::move(sink));

@@ -17,8 +17,7 @@ QPoint centredFramePosition(const QWidget& dialog, QMargins frame) {
 void moveFrameTo(QWidget& dialog, QPoint frameTopLeft, QMargins frame) {
     const bool placesClientArea =
         dialog.testAttribute(Qt::WA_WState_Created) && frameMargins(dialog).isNull();
-    dialog.move(placesClientArea ? frameTopLeft + QPoint(frame.left(), frame.top())
-                                 : frameTopLeft);
+    dialog.move(placesClientArea ? frameTopLeft + QPoint(frame.left(), frame.top()) : frameTopLeft);
 }
 
 class CentreOnOwner final : public QObject {

@@ -160,8 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedCase{"UnknownFormat", {"--format", "ldif", "s", "o"}, "ldif"},
         RejectedCase{"UnknownCharset", {"--charset", "latin9", "s", "o.vcf"}, "latin9"},
         RejectedCase{"CharsetWithCsv", {"--charset", "utf-8", "s", "o.txt"}, "--charset"},
-        RejectedCase{"NoFoldWithCsv", {"--no-fold", "--format", "csv", "s", "o.vcf"},
-                     "--no-fold"}),
+        RejectedCase{"NoFoldWithCsv", {"--no-fold", "--format", "csv", "s", "o.vcf"}, "--no-fold"}),
     caseLabel<RejectedCase>);
 
 struct FormatCase {
@@ -185,22 +184,26 @@ constexpr OutputChoice kVCard{OutputFormat::VCard, {}};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, OutputFormatChoice,
-    ::testing::Values(
-        FormatCase{"CsvByDefault", {"s", "o.txt"}, kCsv},
-        FormatCase{"VcfOutputMeansVCard", {"s", "o.vcf"}, kVCard},
-        FormatCase{"VcfInAnyCase", {"s", "O.VcF"}, kVCard},
-        FormatCase{"VcfMustEndTheName", {"s", "o.vcf.txt"}, kCsv},
-        FormatCase{"FormatOption", {"--format", "vcard", "s", "-"}, kVCard},
-        FormatCase{"FormatOptionAnyCase", {"--format=VCard", "s", "o"}, kVCard},
-        FormatCase{"FormatOptionWinsOverTheName", {"--format", "csv", "s", "o.vcf"}, kCsv},
-        FormatCase{"Charset", {"--charset", "macintosh", "s", "o.vcf"},
-                   {OutputFormat::VCard, {Charset::Macintosh, true}}},
-        FormatCase{"CharsetUtf8", {"--charset=utf-8", "s", "o.vcf"},
-                   {OutputFormat::VCard, {Charset::Utf8, true}}},
-        FormatCase{"CharsetWindows", {"--charset", "windows-1252", "s", "o.vcf"},
-                   {OutputFormat::VCard, {Charset::Windows1252, true}}},
-        FormatCase{"NoFold", {"--no-fold", "--format", "vcard", "s", "o"},
-                   {OutputFormat::VCard, {Charset::Auto, false}}}),
+    ::testing::Values(FormatCase{"CsvByDefault", {"s", "o.txt"}, kCsv},
+                      FormatCase{"VcfOutputMeansVCard", {"s", "o.vcf"}, kVCard},
+                      FormatCase{"VcfInAnyCase", {"s", "O.VcF"}, kVCard},
+                      FormatCase{"VcfMustEndTheName", {"s", "o.vcf.txt"}, kCsv},
+                      FormatCase{"FormatOption", {"--format", "vcard", "s", "-"}, kVCard},
+                      FormatCase{"FormatOptionAnyCase", {"--format=VCard", "s", "o"}, kVCard},
+                      FormatCase{
+                          "FormatOptionWinsOverTheName", {"--format", "csv", "s", "o.vcf"}, kCsv},
+                      FormatCase{"Charset",
+                                 {"--charset", "macintosh", "s", "o.vcf"},
+                                 {OutputFormat::VCard, {Charset::Macintosh, true}}},
+                      FormatCase{"CharsetUtf8",
+                                 {"--charset=utf-8", "s", "o.vcf"},
+                                 {OutputFormat::VCard, {Charset::Utf8, true}}},
+                      FormatCase{"CharsetWindows",
+                                 {"--charset", "windows-1252", "s", "o.vcf"},
+                                 {OutputFormat::VCard, {Charset::Windows1252, true}}},
+                      FormatCase{"NoFold",
+                                 {"--no-fold", "--format", "vcard", "s", "o"},
+                                 {OutputFormat::VCard, {Charset::Auto, false}}}),
     caseLabel<FormatCase>);
 
 TEST(UnknownFieldMessage, NamesEveryKnownField) {

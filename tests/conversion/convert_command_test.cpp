@@ -244,9 +244,8 @@ TEST_F(ConvertCommandTest, VCardCommandRefusesAsTheConvertCommandDoes) {
 
     EXPECT_EQ(runVCardCommand(source, output, {}, report), ConvertOutcome::Refused);
     EXPECT_EQ(testing::readBytes(dir.file("converted.vcf")), "old");
-    EXPECT_EQ(report.events,
-              (Events{"problem: This does not appear to be a Eudora Nicknames file.",
-                      "source chooser"}));
+    EXPECT_EQ(report.events, (Events{"problem: This does not appear to be a Eudora Nicknames file.",
+                                     "source chooser"}));
     report.events.clear();
     EXPECT_EQ(runVCardCommand("", output, {}, report), ConvertOutcome::NothingToDo);
     EXPECT_EQ(report.events, (Events{"problem: Nothing to do."}));

@@ -45,8 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "c1c8bbdc22796e28c0e15163d20899b65621d65a"},
         DigestCase{"PaddingNeedsASecondBlock", std::string(56, 'a'),
                    "c2db330f6083854c99d4b5bfb6e8f29f201be699"},
-        DigestCase{"WholeBlock", std::string(64, 'a'),
-                   "0098ba824b5c16427bd7a1122a5a442a25ec644d"},
+        DigestCase{"WholeBlock", std::string(64, 'a'), "0098ba824b5c16427bd7a1122a5a442a25ec644d"},
         DigestCase{"MillionA", std::string(1'000'000, 'a'),
                    "34aa973cd4c4daa4f61eeb2bdbad27316534016f"}),
     test::CaseName{});

@@ -89,14 +89,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BoxCase{"Email", &FieldSelection::email, BoxState::Clear, {"EMAIL"}},
         BoxCase{"EmailGreyed", &FieldSelection::email, BoxState::Greyed, {"EMAIL"}},
-        BoxCase{"Phone", &FieldSelection::phone, BoxState::Clear,
+        BoxCase{"Phone",
+                &FieldSelection::phone,
+                BoxState::Clear,
                 {"TEL;TYPE=HOME,VOICE", "TEL;TYPE=WORK,VOICE", "TEL;TYPE=CELL"}},
         BoxCase{"Fax", &FieldSelection::fax, BoxState::Clear, {"TEL;TYPE=FAX"}},
         BoxCase{"Address", &FieldSelection::postalAddress, BoxState::Clear, {"ADR"}},
         BoxCase{"Notes", &FieldSelection::notes, BoxState::Clear, {"NOTE"}},
         BoxCase{"Nickname", &FieldSelection::nickname, BoxState::Clear, {"NICKNAME"}},
-        BoxCase{"FirstName", &FieldSelection::firstName, BoxState::Clear, {"N:Smith;Bob", "FN:Bob"}},
-        BoxCase{"LastName", &FieldSelection::lastName, BoxState::Clear, {"N:Smith", "FN:Bob Smith"}}),
+        BoxCase{
+            "FirstName", &FieldSelection::firstName, BoxState::Clear, {"N:Smith;Bob", "FN:Bob"}},
+        BoxCase{
+            "LastName", &FieldSelection::lastName, BoxState::Clear, {"N:Smith", "FN:Bob Smith"}}),
     test::CaseName{});
 
 TEST(VCardExport, NameBoxesBothClearLeaveAnEmptyNameAndTheNicknameAsFN) {
@@ -110,7 +114,8 @@ TEST(VCardExport, NameBoxesBothClearLeaveAnEmptyNameAndTheNicknameAsFN) {
 TEST(VCardExport, GreyedNameBoxesKeepTheName) {
     FieldSelection selection;
     selection.firstName = BoxState::Greyed;
-    EXPECT_THAT(exported(kEveryField, selection), HasSubstr("\r\nFN:Bob Smith\r\nN:Smith;Bob;;;\r\n"));
+    EXPECT_THAT(exported(kEveryField, selection),
+                HasSubstr("\r\nFN:Bob Smith\r\nN:Smith;Bob;;;\r\n"));
 }
 
 TEST(VCardExport, StartsWithoutByteOrderMarkAndEndsEveryLineWithCrLf) {
@@ -139,10 +144,12 @@ TEST(VCardExport, ListExpansionIsOneLevelAndLoopFree) {
     const std::string out = exported(
         "alias a a@x, b\r\n"
         "alias b b@x, a\r\n");
-    EXPECT_THAT(out, HasSubstr("NICKNAME:a\r\nEMAIL;TYPE=INTERNET:a@x\r\nEMAIL;TYPE=INTERNET:b@x\r\n"
-                               "UID"));
-    EXPECT_THAT(out, HasSubstr("NICKNAME:b\r\nEMAIL;TYPE=INTERNET:b@x\r\nEMAIL;TYPE=INTERNET:a@x\r\n"
-                               "UID"));
+    EXPECT_THAT(out,
+                HasSubstr("NICKNAME:a\r\nEMAIL;TYPE=INTERNET:a@x\r\nEMAIL;TYPE=INTERNET:b@x\r\n"
+                          "UID"));
+    EXPECT_THAT(out,
+                HasSubstr("NICKNAME:b\r\nEMAIL;TYPE=INTERNET:b@x\r\nEMAIL;TYPE=INTERNET:a@x\r\n"
+                          "UID"));
 }
 
 struct PathCase {

@@ -47,8 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         TagCase{"UnclosedIsFreeText", "hi <phone:555", NoteTag::Phone, false, "", "hi <phone:555"},
         TagCase{"LaterTagAfterUnclosedOne", "<name:a <phone:1>", NoteTag::Phone, true, "1",
                 "<name:a"},
-        TagCase{"UnknownTagLeftOutOfTheText", "<primary:1>Note", NoteTag::Phone, false, "",
-                "Note"},
+        TagCase{"UnknownTagLeftOutOfTheText", "<primary:1>Note", NoteTag::Phone, false, "", "Note"},
         TagCase{"AngleWithoutWordIsText", "I <3 tea", NoteTag::Phone, false, "", "I <3 tea"},
         TagCase{"TextBetweenTags", " a <fax:1> b ", NoteTag::Fax, true, "1", "a  b"},
         TagCase{"EmptyValueCounts", "<title:><title:Boss>", NoteTag::Title, true, "", ""}),
@@ -87,9 +86,7 @@ TEST(AddressLists, SplitAtCommasOutsideQuotesParenthesesAndAngles) {
                 ElementsAre("mail a@x", "mail j@x", "mail k@x", "mail odd,one@x", "word team"));
 }
 
-TEST(AddressLists, SkipEmptyEntries) {
-    EXPECT_THAT(entries(" , a@x,, "), ElementsAre("mail a@x"));
-}
+TEST(AddressLists, SkipEmptyEntries) { EXPECT_THAT(entries(" , a@x,, "), ElementsAre("mail a@x")); }
 
 }  // namespace
 }  // namespace nickbridge

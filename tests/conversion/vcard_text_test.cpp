@@ -88,27 +88,30 @@ TEST_P(Values, AreCleanedAndEscaped) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, Values,
-    ::testing::Values(
-        ValueCase{"Backslash", "C:\\temp", ValueKind::Text, "C:\\\\temp"},
-        ValueCase{"Comma", "Smith, Jr.", ValueKind::Text, "Smith\\, Jr."},
-        ValueCase{"Semicolon", "a;b", ValueKind::Text, "a\\;b"},
-        ValueCase{"Code3IsALineBreak", "1 Main St\x03Springfield", ValueKind::Text,
-                  "1 Main St\\nSpringfield"},
-        ValueCase{"CrLfIsOneLineBreak", "a\r\nb\nc\rd", ValueKind::Text, "a\\nb\\nc\\nd"},
-        ValueCase{"TabKept", "a\tb", ValueKind::Text, "a\tb"},
-        ValueCase{"OtherControlsLeftOut", "a\x01\x1f\x7f" "b", ValueKind::Text, "ab"},
-        ValueCase{"BlanksAtTheEndsGo", " \t\x03 a b \x03\t ", ValueKind::Text, "a b"},
-        ValueCase{"QuotesKept", "say \"hi\"", ValueKind::Text, "say \"hi\""},
-        ValueCase{"UriNotEscaped", "http://x.org/a,b;c\\d", ValueKind::Uri,
-                  "http://x.org/a,b;c\\d"},
-        ValueCase{"UriKeepsNoLineBreak", "http://x.org/\x03more", ValueKind::Uri,
-                  "http://x.org/more"}),
+    ::testing::Values(ValueCase{"Backslash", "C:\\temp", ValueKind::Text, "C:\\\\temp"},
+                      ValueCase{"Comma", "Smith, Jr.", ValueKind::Text, "Smith\\, Jr."},
+                      ValueCase{"Semicolon", "a;b", ValueKind::Text, "a\\;b"},
+                      ValueCase{"Code3IsALineBreak", "1 Main St\x03Springfield", ValueKind::Text,
+                                "1 Main St\\nSpringfield"},
+                      ValueCase{"CrLfIsOneLineBreak", "a\r\nb\nc\rd", ValueKind::Text,
+                                "a\\nb\\nc\\nd"},
+                      ValueCase{"TabKept", "a\tb", ValueKind::Text, "a\tb"},
+                      ValueCase{"OtherControlsLeftOut",
+                                "a\x01\x1f\x7f"
+                                "b",
+                                ValueKind::Text, "ab"},
+                      ValueCase{"BlanksAtTheEndsGo", " \t\x03 a b \x03\t ", ValueKind::Text, "a b"},
+                      ValueCase{"QuotesKept", "say \"hi\"", ValueKind::Text, "say \"hi\""},
+                      ValueCase{"UriNotEscaped", "http://x.org/a,b;c\\d", ValueKind::Uri,
+                                "http://x.org/a,b;c\\d"},
+                      ValueCase{"UriKeepsNoLineBreak", "http://x.org/\x03more", ValueKind::Uri,
+                                "http://x.org/more"}),
     test::CaseName{});
 
 TEST(Values, ThatHoldNothingAppendNothing) {
     std::string line = "NOTE:";
-    EXPECT_FALSE(appendValue(line, " \x03\x01 ", CharDecoder(Charset::Windows1252),
-                             ValueKind::Text));
+    EXPECT_FALSE(
+        appendValue(line, " \x03\x01 ", CharDecoder(Charset::Windows1252), ValueKind::Text));
     EXPECT_EQ(line, "NOTE:");
 }
 
@@ -158,8 +161,12 @@ TEST(Folding, NeverSplitsATwoByteCharacter) {
 
 TEST(Folding, NeverSplitsAThreeByteCharacter) {
     // "€" would straddle octets 74 to 76.
-    const std::string line = "NOTE:" + std::string(68, 'x') + "\xe2\x82\xac" "z";
-    EXPECT_EQ(folded(line), "NOTE:" + std::string(68, 'x') + "\r\n \xe2\x82\xac" "z");
+    const std::string line = "NOTE:" + std::string(68, 'x') +
+                             "\xe2\x82\xac"
+                             "z";
+    EXPECT_EQ(folded(line), "NOTE:" + std::string(68, 'x') +
+                                "\r\n \xe2\x82\xac"
+                                "z");
 }
 
 TEST(Folding, NeverPutsASpaceRightAfterTheFold) {

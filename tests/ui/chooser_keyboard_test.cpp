@@ -162,7 +162,8 @@ void expectNamedAndRinged(QDialog& dialog, const QSet<QString>& expected) {
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
         if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(&dialog)) continue;
         ++focusable;
-        const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        const QString name =
+            QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
         EXPECT_FALSE(name.isEmpty()) << control->objectName().toStdString();
         EXPECT_FALSE(names.contains(name)) << name.toStdString();
         names.insert(name);

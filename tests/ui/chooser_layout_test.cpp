@@ -7,9 +7,9 @@
 #include <QDialog>
 #include <QHelpEvent>
 #include <QIcon>
-#include <QStyledItemDelegate>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTest>
 #include <QToolTip>
 #include <filesystem>
@@ -151,14 +151,14 @@ TEST_F(ChooserLayout, FolderRowsAreBareNamesWithOpenPicturesDownToTheOpenFolder)
     ASSERT_EQ(static_cast<std::size_t>(model.rowCount()), openRow + 2);
     const qint64 openPicture = ui::folderIcon(true).cacheKey();
     const qint64 closedPicture = ui::folderIcon(false).cacheKey();
-    EXPECT_NE(ui::folderIcon(true).pixmap(16).toImage(), ui::folderIcon(false).pixmap(16).toImage());
+    EXPECT_NE(ui::folderIcon(true).pixmap(16).toImage(),
+              ui::folderIcon(false).pixmap(16).toImage());
     for (int row = 0; row < model.rowCount(); ++row) {
         SCOPED_TRACE(row);
         const QModelIndex index = model.index(row, 0);
         EXPECT_FALSE(index.data().toString().startsWith(QLatin1Char(' ')));
         const bool inside = static_cast<std::size_t>(row) > openRow;
-        EXPECT_EQ(index.data(ui::kDepthRole).toInt(),
-                  inside ? static_cast<int>(openRow) + 1 : row);
+        EXPECT_EQ(index.data(ui::kDepthRole).toInt(), inside ? static_cast<int>(openRow) + 1 : row);
         EXPECT_EQ(qvariant_cast<QIcon>(index.data(Qt::DecorationRole)).cacheKey(),
                   inside ? closedPicture : openPicture);
     }
@@ -189,8 +189,8 @@ TEST_F(ChooserNames, UndecodableBytesShowOneWayEverywhereAndComeBackUnchanged) {
     const ui::ModalSink previous = ui::setModalSink([&](QDialog& dialog) {
         dialog.show();
         auto* list = dialog.findChild<QAbstractItemView*>(QStringLiteral("Dir1"));
-        const auto found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole,
-                                                shown, 1, Qt::MatchExactly);
+        const auto found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, shown,
+                                                1, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
         const QPoint at = list->visualRect(found[0]).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);

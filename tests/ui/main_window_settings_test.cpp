@@ -155,12 +155,9 @@ TEST_F(MainWindowSettings, SourcePathBytesSurviveRestoreEditAndSave) {
         std::string restored;
         const char* typed;  // at the end of the source path field
     } cases[] = {
-        {"outside UTF-8", latin1Path, ""},
-        {"outside UTF-8, edited", latin1Path, ".bak"},
-        {"40,000 bytes", longPath, ""},
-        {"40,000 bytes, edited", longPath, "x"},
-        {"10 MB", hugePath, ""},
-        {"10 MB, typed at", hugePath, "x"},
+        {"outside UTF-8", latin1Path, ""}, {"outside UTF-8, edited", latin1Path, ".bak"},
+        {"40,000 bytes", longPath, ""},    {"40,000 bytes, edited", longPath, "x"},
+        {"10 MB", hugePath, ""},           {"10 MB, typed at", hugePath, "x"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

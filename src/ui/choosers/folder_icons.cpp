@@ -21,8 +21,8 @@ QPixmap folderPicture(bool open) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(kOutline, 1));
     painter.setBrush(kBack);
-    painter.drawPolygon(QPolygonF({{1.5, 3.5}, {6.5, 3.5}, {7.5, 4.5}, {13.5, 4.5}, {13.5, 13.5},
-                                   {1.5, 13.5}}));
+    painter.drawPolygon(
+        QPolygonF({{1.5, 3.5}, {6.5, 3.5}, {7.5, 4.5}, {13.5, 4.5}, {13.5, 13.5}, {1.5, 13.5}}));
     painter.setBrush(kFront);
     if (open) {
         painter.drawPolygon(QPolygonF({{4.5, 7.5}, {15.5, 7.5}, {12.5, 13.5}, {1.5, 13.5}}));

@@ -41,9 +41,8 @@ void SourceChooserWindow::buildControls() {
     fileView_->setModel(fileModel_);
 
     auto* ok = makeButton("Command1", QStringLiteral("&OK"), twipsRect(3120, 2640, 1095, 375));
-    QLineEdit* nameBox =
-        makeNameBox(twipsRect(1080, 2640, 1935, 315), QStringLiteral("File name"),
-                    QStringLiteral("The chosen file. OK needs a name here."));
+    QLineEdit* nameBox = makeNameBox(twipsRect(1080, 2640, 1935, 315), QStringLiteral("File name"),
+                                     QStringLiteral("The chosen file. OK needs a name here."));
     makeLabel("Label1", QStringLiteral("Filename:"), twipsRect(240, 2760, 855, 255), nameBox);
     auto* cancel =
         makeButton("Command2", QStringLiteral("&Cancel"), twipsRect(4440, 2640, 1095, 375));
