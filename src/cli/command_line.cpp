@@ -37,6 +37,7 @@ Value valueOf(const std::vector<std::pair<std::string, Value>>& choices, const s
 template <typename Value>
 std::vector<std::string> names(const std::vector<std::pair<std::string, Value>>& choices) {
     std::vector<std::string> all;
+    all.reserve(choices.size());
     for (const auto& choice : choices) all.push_back(choice.first);
     return all;
 }

@@ -46,7 +46,8 @@ void prepareLargeBlock(char* block, std::size_t size) {
     const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
     const std::uintptr_t end = (start + size) & ~(kHugePage - 1);
     if (end <= first) return;
-    void* const aligned = reinterpret_cast<void*>(first);
+    // Stays inside the block: the same pointer moved on, not one made from the number.
+    char* const aligned = block + (first - start);
     // Both are advice: a system without them reads as fast as before, only with more faults.
     static_cast<void>(::madvise(aligned, end - first, MADV_HUGEPAGE));
 #ifdef MADV_POPULATE_WRITE
