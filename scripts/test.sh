@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs what is missing, builds, and runs every test: the normal build, the sanitizer build,
-# the Windows build under Wine, the Debian package, the Release and clang builds, clang-tidy and
-# clang-format, and a short fuzzing run. The Wine and fuzzing stages run beside the others; each
-# stage's time is printed at the end.
+# Installs what is missing, builds, and runs every test: the GCC build with Debian's hardening
+# flags (tests, benchmark, Debian package), the clang build under AddressSanitizer and
+# UndefinedBehaviorSanitizer (tests again), the Windows build under Wine, clang-tidy and
+# clang-format, and a short fuzzing run. The Wine, fuzzing and clang-tidy stages run beside the
+# others; each stage's time is printed at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -48,36 +49,32 @@ hardened_build() {
     # With Debian's hardening flags, as a Debian package build has them: the package is made here.
     export DEB_BUILD_MAINT_OPTIONS=hardening=+all
     CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-        LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" bash scripts/build.sh build
+        LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" bash scripts/build.sh build -DCMAKE_BUILD_TYPE=Release
     ctest --test-dir build --output-on-failure -j "$(nproc)"
+    build/bench/nickbridge-bench --benchmark_list_tests >/dev/null
 }
 sanitizer_build() {
-    bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug -DNICKBRIDGE_SANITIZE=ON \
-        -DNICKBRIDGE_BENCH=OFF
+    # clang, so that its warnings stop the build too.
+    CC=clang CXX=clang++ bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug \
+        -DNICKBRIDGE_SANITIZE=ON -DNICKBRIDGE_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
 }
-release_build() {
-    # The tests are built and run by the other builds; this one is for the benchmark.
-    bash scripts/build.sh build-bench -DCMAKE_BUILD_TYPE=Release -DNICKBRIDGE_TESTS=OFF
-    build-bench/bench/nickbridge-bench --benchmark_list_tests >/dev/null
-}
-clang_build() {
-    CC=clang CXX=clang++ bash scripts/build.sh build-clang -DCMAKE_BUILD_TYPE=MinSizeRel \
-        -DNICKBRIDGE_BENCH=OFF
-    ctest --test-dir build-clang --output-on-failure -j "$(nproc)"
+tidy() {
+    # clang-tidy needs only the compile commands and the generated headers, which configuring
+    # writes: it need not wait for a build.
+    cmake -S . -B build-tidy -G Ninja -DNICKBRIDGE_BENCH=OFF >/dev/null
+    bash scripts/tidy.sh build-tidy
 }
 
 # The Wine stage installs its own packages first, before anything else is running.
 bash scripts/setup.sh g++-mingw-w64-x86-64-posix wine64 wine
 beside "Windows build of the Qt-free code, tests under Wine" bash scripts/test-windows.sh
 beside "Fuzzing the conversion core and the settings reader" bash fuzz/run.sh 30
-stage "Tests" hardened_build
+beside "clang-tidy and clang-format" tidy
+stage "Tests (GCC, Debian's hardening flags), benchmark" hardened_build
 stage "Debian package" bash scripts/check-package.sh build
-stage "clang-tidy and clang-format" bash scripts/tidy.sh build
-stage "Tests under AddressSanitizer and UndefinedBehaviorSanitizer" sanitizer_build
-stage "Release build with the benchmark (GCC -O3)" release_build
-stage "clang build (MinSizeRel), tests" clang_build
+stage "Tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang)" sanitizer_build
 
 failed=0
 for name in "${!besidePids[@]}"; do
