@@ -18,14 +18,16 @@ namespace {
 
 // Lines 1 to 7 in file order (lines 8 to 15 follow kBoxOrder); read and save share them.
 constexpr std::array kTextLines = {
-    &SettingsValues::sourcePath,  &SettingsValues::outputPath, &SettingsValues::firstFile,
-    &SettingsValues::firstDir,    &SettingsValues::firstDrive, &SettingsValues::secondDir,
-    &SettingsValues::secondDrive,
+    &SettingsValues::sourcePath,           &SettingsValues::outputPath,
+    &SettingsValues::sourceFileListFolder, &SettingsValues::sourceFolder,
+    &SettingsValues::sourceDrive,          &SettingsValues::outputFolder,
+    &SettingsValues::outputDrive,
 };
 constexpr std::array kRestoredTextLines = {
-    &RestoredValues::sourcePath,  &RestoredValues::outputPath, &RestoredValues::firstFile,
-    &RestoredValues::firstDir,    &RestoredValues::firstDrive, &RestoredValues::secondDir,
-    &RestoredValues::secondDrive,
+    &RestoredValues::sourcePath,           &RestoredValues::outputPath,
+    &RestoredValues::sourceFileListFolder, &RestoredValues::sourceFolder,
+    &RestoredValues::sourceDrive,          &RestoredValues::outputFolder,
+    &RestoredValues::outputDrive,
 };
 static_assert(kTextLines.size() + kBoxOrder.size() == settings_lines::kValueLineCount);
 static_assert(kRestoredTextLines.size() == kTextLines.size());

@@ -20,14 +20,14 @@ inline constexpr std::string_view kPlantedLinkReason =
 
 // Everything saveSettings writes, in the fifteen lines' order.
 struct SettingsValues {
-    std::string sourcePath;   // line 1
-    std::string outputPath;   // line 2
-    std::string firstFile;    // line 3
-    std::string firstDir;     // line 4
-    std::string firstDrive;   // line 5
-    std::string secondDir;    // line 6
-    std::string secondDrive;  // line 7
-    FieldSelection boxes;     // lines 8-15: FN, LN, NN, EA, PA, PN, FX, NOTEs
+    std::string sourcePath;            // line 1
+    std::string outputPath;            // line 2
+    std::string sourceFileListFolder;  // line 3
+    std::string sourceFolder;          // line 4
+    std::string sourceDrive;           // line 5
+    std::string outputFolder;          // line 6
+    std::string outputDrive;           // line 7
+    FieldSelection boxes;              // lines 8-15, in kBoxOrder
 };
 
 // What a restore read. An empty optional (line missing, file unreadable, or a box line that is
@@ -35,11 +35,11 @@ struct SettingsValues {
 struct RestoredValues {
     std::optional<std::string> sourcePath;
     std::optional<std::string> outputPath;
-    std::optional<std::string> firstFile;
-    std::optional<std::string> firstDir;
-    std::optional<std::string> firstDrive;
-    std::optional<std::string> secondDir;
-    std::optional<std::string> secondDrive;
+    std::optional<std::string> sourceFileListFolder;
+    std::optional<std::string> sourceFolder;
+    std::optional<std::string> sourceDrive;
+    std::optional<std::string> outputFolder;
+    std::optional<std::string> outputDrive;
     std::array<std::optional<BoxState>, kBoxOrder.size()> boxes;  // in kBoxOrder
 
     bool operator==(const RestoredValues&) const = default;

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "conversion/text_charset.h"
+
 namespace nickbridge::ui {
 namespace {
 
@@ -45,25 +47,6 @@ Decoded decodeOne(std::string_view bytes) {
     const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
     if (codePoint < smallest || surrogate || codePoint > 0x10FFFF) return {};
     return {codePoint, length};
-}
-
-void appendUtf8(std::string& bytes, char32_t codePoint) {
-    const auto byte = [&bytes](char32_t value) { bytes.push_back(static_cast<char>(value)); };
-    if (codePoint < 0x80) {
-        byte(codePoint);
-    } else if (codePoint < 0x800) {
-        byte(0xC0 | (codePoint >> 6));
-        byte(0x80 | (codePoint & 0x3F));
-    } else if (codePoint < 0x10000) {
-        byte(0xE0 | (codePoint >> 12));
-        byte(0x80 | ((codePoint >> 6) & 0x3F));
-        byte(0x80 | (codePoint & 0x3F));
-    } else {
-        byte(0xF0 | (codePoint >> 18));
-        byte(0x80 | ((codePoint >> 12) & 0x3F));
-        byte(0x80 | ((codePoint >> 6) & 0x3F));
-        byte(0x80 | (codePoint & 0x3F));
-    }
 }
 
 }  // namespace

@@ -34,11 +34,11 @@ SettingsValues sampleValues() {
     SettingsValues values;
     values.sourcePath = "c:\\eudora\\nndbase.txt";
     values.outputPath = "c:\\palm\\converted.txt";
-    values.firstFile = "c:\\eudora";
-    values.firstDir = "c:\\eudora";
-    values.firstDrive = "c: [system]";
-    values.secondDir = "c:\\palm";
-    values.secondDrive = "c: [system]";
+    values.sourceFileListFolder = "c:\\eudora";
+    values.sourceFolder = "c:\\eudora";
+    values.sourceDrive = "c: [system]";
+    values.outputFolder = "c:\\palm";
+    values.outputDrive = "c: [system]";
     values.boxes = {C, T, G, T, C, G, T, C};
     return values;
 }
@@ -46,8 +46,8 @@ SettingsValues sampleValues() {
 // What reading a file holding `values` gives.
 RestoredValues restoredFrom(const SettingsValues& values) {
     RestoredValues restored{
-        values.sourcePath, values.outputPath, values.firstFile,   values.firstDir,
-        values.firstDrive, values.secondDir,  values.secondDrive, {}};
+        values.sourcePath,  values.outputPath,   values.sourceFileListFolder, values.sourceFolder,
+        values.sourceDrive, values.outputFolder, values.outputDrive,          {}};
     for (std::size_t i = 0; i < kBoxOrder.size(); ++i)
         restored.boxes[i] = values.boxes.*kBoxOrder[i];
     return restored;
@@ -56,11 +56,11 @@ RestoredValues restoredFrom(const SettingsValues& values) {
 void expectRestored(const RestoredValues& actual, const RestoredValues& expected) {
     EXPECT_EQ(actual.sourcePath, expected.sourcePath);
     EXPECT_EQ(actual.outputPath, expected.outputPath);
-    EXPECT_EQ(actual.firstFile, expected.firstFile);
-    EXPECT_EQ(actual.firstDir, expected.firstDir);
-    EXPECT_EQ(actual.firstDrive, expected.firstDrive);
-    EXPECT_EQ(actual.secondDir, expected.secondDir);
-    EXPECT_EQ(actual.secondDrive, expected.secondDrive);
+    EXPECT_EQ(actual.sourceFileListFolder, expected.sourceFileListFolder);
+    EXPECT_EQ(actual.sourceFolder, expected.sourceFolder);
+    EXPECT_EQ(actual.sourceDrive, expected.sourceDrive);
+    EXPECT_EQ(actual.outputFolder, expected.outputFolder);
+    EXPECT_EQ(actual.outputDrive, expected.outputDrive);
     EXPECT_EQ(actual.boxes, expected.boxes);
 }
 
@@ -211,8 +211,8 @@ TEST_P(SettingsRoundTrip, EveryTextLineKeepsItsValue) {
     SettingsValues values;
     values.boxes = {G, C, T, G, C, T, G, C};
     for (std::string* text :
-         {&values.sourcePath, &values.outputPath, &values.firstFile, &values.firstDir,
-          &values.firstDrive, &values.secondDir, &values.secondDrive}) {
+         {&values.sourcePath, &values.outputPath, &values.sourceFileListFolder,
+          &values.sourceFolder, &values.sourceDrive, &values.outputFolder, &values.outputDrive}) {
         *text = GetParam().value;
     }
     ASSERT_TRUE(settings.save(values).ok);
@@ -258,8 +258,8 @@ INSTANTIATE_TEST_SUITE_P(
     Values, SettingsLineBreakRefused,
     ::testing::Values(LineBreakCase{"CrInSource", &SettingsValues::sourcePath, "c:\\a\rb"},
                       LineBreakCase{"LfInOutput", &SettingsValues::outputPath, "c:\\a\nb"},
-                      LineBreakCase{"CrLfInFirstDir", &SettingsValues::firstDir, "c:\\a\r\n"},
-                      LineBreakCase{"LfAtStartOfSecondDrive", &SettingsValues::secondDrive,
+                      LineBreakCase{"CrLfInFirstDir", &SettingsValues::sourceFolder, "c:\\a\r\n"},
+                      LineBreakCase{"LfAtStartOfSecondDrive", &SettingsValues::outputDrive,
                                     "\nc:"}),
     [](const auto& test) { return test.param.name; });
 
@@ -280,7 +280,7 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsNeitherAppendedToNorReplaced) {
     // What the file holds is still read; what lies beyond its end stays missing.
     const RestoredValues restored = settings.read();
     EXPECT_EQ(restored.outputPath, "out");
-    EXPECT_EQ(restored.firstFile, std::nullopt);
+    EXPECT_EQ(restored.sourceFileListFolder, std::nullopt);
     EXPECT_EQ(restored.boxes.back(), std::nullopt);
 }
 

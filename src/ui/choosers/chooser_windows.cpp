@@ -76,17 +76,17 @@ void ChooserWindows::resetChoosers() {
 void ChooserWindows::applyRestoredEntries(const RestoredValues& values) {
     // The choosers are hidden: their folders are read when they are first shown.
     choosers::FolderScanner::Batch batch(scanner_, kHidden);
-    if (values.firstFile)
-        quietly([&] { source().chooser().fileList().setPath(*values.firstFile); });
-    if (values.firstDir)
-        quietly([&] { source().chooser().folderList().setPath(*values.firstDir); });
-    if (values.firstDrive) {
-        quietly([&] { source().chooser().driveList().setDrive(*values.firstDrive); });
+    if (values.sourceFileListFolder)
+        quietly([&] { source().chooser().fileList().setPath(*values.sourceFileListFolder); });
+    if (values.sourceFolder)
+        quietly([&] { source().chooser().folderList().setPath(*values.sourceFolder); });
+    if (values.sourceDrive) {
+        quietly([&] { source().chooser().driveList().setDrive(*values.sourceDrive); });
     }
-    if (values.secondDir)
-        quietly([&] { output().chooser().folderList().setPath(*values.secondDir); });
-    if (values.secondDrive) {
-        quietly([&] { output().chooser().driveList().setDrive(*values.secondDrive); });
+    if (values.outputFolder)
+        quietly([&] { output().chooser().folderList().setPath(*values.outputFolder); });
+    if (values.outputDrive) {
+        quietly([&] { output().chooser().driveList().setDrive(*values.outputDrive); });
     }
 }
 

@@ -311,11 +311,11 @@ void MainWindow::restoreSettings() {
     const RestoredValues values = settings_.read();
     if (values.sourcePath) sourcePathField_->setBytes(*values.sourcePath);
     if (values.outputPath) outputPathField_->setBytes(*values.outputPath);
-    assignIfRead(entries_.source.fileListFolder, values.firstFile);
-    assignIfRead(entries_.source.dir, values.firstDir);
-    assignIfRead(entries_.source.drive, values.firstDrive);
-    assignIfRead(entries_.output.dir, values.secondDir);
-    assignIfRead(entries_.output.drive, values.secondDrive);
+    assignIfRead(entries_.source.fileListFolder, values.sourceFileListFolder);
+    assignIfRead(entries_.source.dir, values.sourceFolder);
+    assignIfRead(entries_.source.drive, values.sourceDrive);
+    assignIfRead(entries_.output.dir, values.outputFolder);
+    assignIfRead(entries_.output.drive, values.outputDrive);
     // The first of these to reach a chooser makes it, and its start-up restores again inside this
     // restore; every run applies all its values.
     choosers_->applyRestoredEntries(values);
