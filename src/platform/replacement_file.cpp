@@ -26,6 +26,9 @@ namespace {
 // The same length whatever the target is called, so a target name near the system's limit still
 // leaves room for it.
 fs::path randomNameIn(const fs::path& folder) {
+    if (ReplacementFile::nextNameForTests != nullptr) {
+        return folder / ReplacementFile::nextNameForTests();
+    }
     static constexpr char kCharacters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     constexpr std::size_t kRandomLength = 10;
     std::random_device random;
@@ -111,8 +114,9 @@ std::unique_ptr<ReplacementFile> ReplacementFile::create(const fs::path& target)
     std::error_code ignored;
     const bool privateFile = fs::exists(target, ignored);
     const fs::path folder = folderOf(target);
-    const int unnamed = openUnnamed(folder, privateFile);
-    if (unnamed >= 0 || !lacksUnnamedFiles(errno)) {
+    const bool namesChosen = nextNameForTests != nullptr;
+    const int unnamed = namesChosen ? -1 : openUnnamed(folder, privateFile);
+    if (unnamed >= 0 || (!namesChosen && !lacksUnnamedFiles(errno))) {
         std::FILE* stream = writeStreamOver(unnamed);
         if (stream == nullptr) return nullptr;
         return std::unique_ptr<ReplacementFile>(new ReplacementFile(stream, target, {}));

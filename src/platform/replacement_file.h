@@ -28,6 +28,10 @@ public:
     // failed; the target is unchanged then.
     std::optional<std::string> commit();
 
+    // Set by tests to choose the names a new file tries in turn; it then always has a name, so a
+    // test can plant something where it will be made.
+    static inline std::string (*nextNameForTests)() = nullptr;
+
 private:
     ReplacementFile(std::FILE* stream, std::filesystem::path target, std::filesystem::path name);
 

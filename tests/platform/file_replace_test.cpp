@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/file_access.h"
+#include "platform/replacement_file.h"
 #include "support/file_bytes.h"
 #include "support/temp_folder.h"
 
@@ -98,17 +99,28 @@ TEST(ReplaceFileContentsPermissions, TheOldFilesPermissionsCarryOver) {
 }
 
 // A name a temporary file could once have taken is never written through or taken away.
+// Another user's link where the new file is about to be made: the file takes another name, and
+// the link and what it points at stay as they are.
 TEST(ReplaceFileContentsTemporary, ALinkBesideTheTargetIsNeitherFollowedNorRemoved) {
     TempFolder folder;
     const std::string file = folder.file("nbr.ini");
     const std::string victim = folder.file("victim.txt");
     writeBytes(victim, "precious\r\n");
-    std::filesystem::create_symlink(victim, file + ".tmp");
-    ASSERT_EQ(replaceFileContents(file, "new\r\n"), std::nullopt);
+    std::filesystem::create_symlink(victim, folder.file(".nbr-planted"));
+    static int namesTried = 0;
+    namesTried = 0;
+    ReplacementFile::nextNameForTests = [] {
+        return std::string(namesTried++ == 0 ? ".nbr-planted" : ".nbr-free");
+    };
+    const auto result = replaceFileContents(file, "new\r\n");
+    ReplacementFile::nextNameForTests = nullptr;
+    ASSERT_EQ(result, std::nullopt);
+    EXPECT_EQ(namesTried, 2);
     EXPECT_EQ(readBytes(file), "new\r\n");
     EXPECT_EQ(readBytes(victim), "precious\r\n");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file(".nbr-planted")));
     EXPECT_EQ(namesIn(folder.path()),
-              (std::vector<std::string>{"nbr.ini", "nbr.ini.tmp", "victim.txt"}));
+              (std::vector<std::string>{".nbr-planted", "nbr.ini", "victim.txt"}));
 }
 
 // /dev/null can't be renamed over: replacing it would break the whole system when run as root.
