@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "choosers/folder_path.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
@@ -10,8 +11,23 @@
 
 namespace nickbridge::choosers {
 
+namespace {
+
+// Longer than any path a system opens (4 KiB on Linux, 32,767 UTF-16 units on Windows): refused
+// before the path is copied and taken apart, which for a line of megabytes in the settings file
+// took seconds.
+constexpr std::size_t kLongestOpenablePath = 128 * 1024;
+// How much of such a path a refusal shows.
+constexpr std::size_t kShownOfTooLongPath = 200;
+
+}  // namespace
+
 std::string folderNamedBy(std::string_view text, const platform::Drives& drives) {
     if (text.empty()) throw noFolderGiven();
+    if (text.size() > kLongestOpenablePath) {
+        throw cannotOpenFolder(std::string(text.substr(0, kShownOfTooLongPath)) + "...",
+                               platform::systemErrorText(ENAMETOOLONG));
+    }
     const std::vector<platform::Drive> list =
         platform::mayDesignateDrive(text) ? drives.list() : std::vector<platform::Drive>();
     if (const auto drive = platform::driveDesignatedBy(text, list)) {

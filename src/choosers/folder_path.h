@@ -11,7 +11,8 @@ namespace nickbridge::choosers {
 // The folder an assignment to a folder or file list names, as bytes: a bare drive designation
 // stands for that drive's current folder; any other text is a folder, relative ones taken from
 // the current folder, in full form, where only a root ends in a separator. Throws ListRefusal
-// for an empty text or a drive that is not ready; whether the folder exists is not checked here.
+// for an empty text, a drive that is not ready or a text too long to be any path; whether the
+// folder exists is not checked here.
 std::string folderNamedBy(std::string_view text, const platform::Drives& drives);
 
 // Where a new chooser's lists start: the current folder.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/settings_lines.h"
 
+#include <array>
 #include <utility>
 
 namespace nickbridge::settings_lines {
@@ -20,23 +21,34 @@ std::vector<std::string> readLines(std::istream& in, std::size_t count) {
         return lines;
     }
     std::string line;
+    // Bytes gather here and join the line in runs: a line may be megabytes long. They are taken
+    // one at a time so that the stream stops right after the last line read.
+    std::array<char, 4096> run{};
+    std::size_t used = 0;
     while (lines.size() < count) {
         const Traits::int_type next = buffer->sbumpc();
-        if (Traits::eq_int_type(next, Traits::eof())) {
+        const bool atEnd = Traits::eq_int_type(next, Traits::eof());
+        const char c = atEnd ? '\n' : Traits::to_char_type(next);
+        if (c != '\r' && c != '\n' && used < run.size()) {
+            run[used++] = c;
+            continue;
+        }
+        line.append(run.data(), used);
+        used = 0;
+        if (c != '\r' && c != '\n') {
+            run[used++] = c;
+            continue;
+        }
+        if (atEnd) {
             if (!line.empty()) {
                 lines.push_back(std::move(line));
             }
             break;
         }
-        const char c = Traits::to_char_type(next);
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('\n'))) {
-                buffer->sbumpc();
-            }
-            lines.push_back(std::exchange(line, {}));
-        } else {
-            line.push_back(c);
+        if (c == '\r' && Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('\n'))) {
+            buffer->sbumpc();
         }
+        lines.push_back(std::exchange(line, {}));
     }
     return lines;
 }

@@ -29,6 +29,7 @@ namespace {
 using testing::bytesOf;
 using ::testing::ElementsAre;
 using testing::FakeDrives;
+using ::testing::HasSubstr;
 
 class ChooserLists : public ::testing::Test {
 protected:
@@ -79,6 +80,22 @@ TEST_F(ChooserLists, FolderListTakesWhatNamesAFolderAndRefusesTheRest) {
             EXPECT_EQ(changes, 0) << c.text;
         }
     }
+}
+
+// A settings line of megabytes: refused at once, and the refusal shows only the path's start.
+TEST_F(ChooserLists, APathLongerThanAnySystemOpensIsRefusedWithItsStartShown) {
+    FolderList list(drives_, scanner_, at("mail/old"));
+    const std::string text = at("mail") + std::string(10'000'000, 'a');
+    try {
+        list.setPath(text);
+        ADD_FAILURE() << "taken";
+    } catch (const ListRefusal& refusal) {
+        const std::string message = refusal.what();
+        EXPECT_LT(message.size(), 1000u);
+        EXPECT_THAT(message, HasSubstr(at("mail") + "aaa"));
+        EXPECT_THAT(message, HasSubstr("...\": "));
+    }
+    EXPECT_EQ(list.path(), at("mail/old"));
 }
 
 TEST_F(ChooserLists, FolderListShowsTheFoldersAboveAndInsideAndRaisesChangeOnlyOnAChange) {
