@@ -43,14 +43,16 @@ RestoredValues read(const std::string& text) {
 
 // Lines 1 to 7 in file order, as read and as saved.
 constexpr std::array kReadText = {
-    &RestoredValues::sourcePath,  &RestoredValues::outputPath, &RestoredValues::firstFile,
-    &RestoredValues::firstDir,    &RestoredValues::firstDrive, &RestoredValues::secondDir,
-    &RestoredValues::secondDrive,
+    &RestoredValues::sourcePath,           &RestoredValues::outputPath,
+    &RestoredValues::sourceFileListFolder, &RestoredValues::sourceFolder,
+    &RestoredValues::sourceDrive,          &RestoredValues::outputFolder,
+    &RestoredValues::outputDrive,
 };
 constexpr std::array kSavedText = {
-    &SettingsValues::sourcePath,  &SettingsValues::outputPath, &SettingsValues::firstFile,
-    &SettingsValues::firstDir,    &SettingsValues::firstDrive, &SettingsValues::secondDir,
-    &SettingsValues::secondDrive,
+    &SettingsValues::sourcePath,           &SettingsValues::outputPath,
+    &SettingsValues::sourceFileListFolder, &SettingsValues::sourceFolder,
+    &SettingsValues::sourceDrive,          &SettingsValues::outputFolder,
+    &SettingsValues::outputDrive,
 };
 
 std::string_view withoutLeadingBlanks(std::string_view line) {

@@ -16,7 +16,7 @@ namespace {
 // Longer than any path a system opens (4 KiB on Linux, 32,767 UTF-16 units on Windows): refused
 // before the path is copied and taken apart, which for a line of megabytes in the settings file
 // took seconds.
-constexpr std::size_t kLongestOpenablePath = 128 * 1024;
+constexpr std::size_t kLongestOpenablePath = std::size_t{128} * 1024;
 // How much of such a path a refusal shows.
 constexpr std::size_t kShownOfTooLongPath = 200;
 
