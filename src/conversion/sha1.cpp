@@ -12,7 +12,8 @@ constexpr std::uint32_t rotl(std::uint32_t x, int n) { return (x << n) | (x >> (
 }  // namespace
 
 void Sha1::compress() {
-    // The message schedule kept in a ring of 16 words: word i replaces word i - 16.
+    // The message schedule kept in a ring of 16 words: word i replaces word i - 16. (Worked out
+    // whole up front, the compiler's vector code for it stalls on its own stores.)
     std::array<std::uint32_t, 16> w;
     for (std::size_t i = 0; i < 16; ++i) {
         w[i] = std::uint32_t{block_[4 * i]} << 24 | std::uint32_t{block_[4 * i + 1]} << 16 |
@@ -25,16 +26,31 @@ void Sha1::compress() {
         return slot;
     };
     std::uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3], e = state_[4];
-    const auto round = [&](std::size_t i, std::uint32_t f, std::uint32_t k) {
-        const std::uint32_t next = rotl(a, 5) + f + e + k + word(i);
-        e = d, d = c, c = rotl(b, 30), b = a, a = next;
+    // Four stages of 20 rounds, each with its own mixing function and constant. A round's new
+    // word goes where its oldest was, so the five words take turns in each role and five rounds
+    // bring them back to where they started: no word is ever moved.
+    const auto stage = [&](std::size_t first, auto mix, std::uint32_t k) {
+        for (std::size_t i = first; i < first + 20; i += 5) {
+            e += rotl(a, 5) + mix(b, c, d) + k + word(i);
+            b = rotl(b, 30);
+            d += rotl(e, 5) + mix(a, b, c) + k + word(i + 1);
+            a = rotl(a, 30);
+            c += rotl(d, 5) + mix(e, a, b) + k + word(i + 2);
+            e = rotl(e, 30);
+            b += rotl(c, 5) + mix(d, e, a) + k + word(i + 3);
+            d = rotl(d, 30);
+            a += rotl(b, 5) + mix(c, d, e) + k + word(i + 4);
+            c = rotl(c, 30);
+        }
     };
-    // Four stages of 20 rounds, each with its own mixing function and constant.
-    std::size_t i = 0;
-    for (; i < 20; ++i) round(i, (b & c) | (~b & d), 0x5A827999);
-    for (; i < 40; ++i) round(i, b ^ c ^ d, 0x6ED9EBA1);
-    for (; i < 60; ++i) round(i, (b & c) | (b & d) | (c & d), 0x8F1BBCDC);
-    for (; i < 80; ++i) round(i, b ^ c ^ d, 0xCA62C1D6);
+    using Word = std::uint32_t;
+    const auto choose = [](Word x, Word y, Word z) { return z ^ (x & (y ^ z)); };
+    const auto parity = [](Word x, Word y, Word z) { return x ^ y ^ z; };
+    const auto majority = [](Word x, Word y, Word z) { return (x & y) | (z & (x | y)); };
+    stage(0, choose, 0x5A827999);
+    stage(20, parity, 0x6ED9EBA1);
+    stage(40, majority, 0x8F1BBCDC);
+    stage(60, parity, 0xCA62C1D6);
     state_[0] += a, state_[1] += b, state_[2] += c, state_[3] += d, state_[4] += e;
 }
 
