@@ -41,6 +41,8 @@ private:
     std::uint64_t& slotFor(std::string_view nickname, std::uint64_t hash);
     const std::uint64_t& slotFor(std::string_view nickname, std::uint64_t hash) const;
     Entry* find(std::string_view nickname);
+    // Counts one more alias line of the nickname, its entry made the first time.
+    void add(std::string_view nickname, std::string_view addresses, std::uint64_t hash);
     void grow();
 
     std::vector<Entry> entries_;  // in the order first met
