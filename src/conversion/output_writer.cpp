@@ -34,6 +34,7 @@ LineWriter::LineWriter(Sink sink) : sink_(std::move(sink)) { buffer_.reserve(kPi
 
 bool LineWriter::endLine() {
     buffer_ += "\r\n";
+    lineStart_ = buffer_.size();
     return buffer_.size() < kPieceSize || finish();
 }
 
@@ -41,6 +42,7 @@ bool LineWriter::finish() {
     if (buffer_.empty()) return true;
     const bool written = sink_(buffer_);
     buffer_.clear();
+    lineStart_ = 0;
     return written;
 }
 
