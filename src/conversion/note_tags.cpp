@@ -47,14 +47,21 @@ void NoteTags::read(std::string_view note, std::string& freeText) {
     openAt_.clear();
     closeAt_.clear();
     unclosed_.clear();
-    for (std::size_t at = 0; at < note.size(); ++at) {
-        if (note[at] == '<') {
+    // Each of the two is found by a search of its own, which goes on from where it last stopped.
+    std::size_t nextOpen = note.find('<');
+    std::size_t nextClose = note.find('>');
+    while (nextOpen != nextClose) {  // both npos only at the end
+        if (nextOpen < nextClose) {
             unclosed_.push_back(openAt_.size());
-            openAt_.push_back(at);
+            openAt_.push_back(nextOpen);
             closeAt_.push_back(npos);
-        } else if (note[at] == '>' && !unclosed_.empty()) {
-            closeAt_[unclosed_.back()] = at;
-            unclosed_.pop_back();
+            nextOpen = note.find('<', nextOpen + 1);
+        } else {
+            if (!unclosed_.empty()) {
+                closeAt_[unclosed_.back()] = nextClose;
+                unclosed_.pop_back();
+            }
+            nextClose = note.find('>', nextClose + 1);
         }
     }
 
