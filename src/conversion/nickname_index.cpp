@@ -6,6 +6,7 @@
 
 #include "alias_text.h"
 #include "nickname_loader.h"
+#include "platform/large_block.h"
 
 namespace nickbridge {
 namespace {
@@ -55,11 +56,17 @@ bool NicknameIndex::sameNickname(std::string_view a, std::string_view b) {
 
 NicknameIndex::NicknameIndex(std::string_view fileText) {
     const std::size_t guess = fileText.size() / kBytesPerNicknameGuess;
+    // A large file's arrays are megabytes, fresh from the system: taken in huge pages where it
+    // gives them.
     entries_.reserve(guess);
+    platform::prepareLargeBlock(entries_.data(), guess * sizeof(Entry), false);
     ordinals_.reserve(guess);
+    platform::prepareLargeBlock(ordinals_.data(), guess * sizeof(std::uint32_t), false);
     // Sized for the guess; a file of many short records makes it grow, twice as large each time.
     std::size_t slots = 16;
     while (slots < guess) slots *= 2;
+    slots_.reserve(slots);
+    platform::prepareLargeBlock(slots_.data(), slots * sizeof(std::uint64_t), false);
     slots_.resize(slots);
     // Each nickname's slot is a cache miss of its own: the slots of a batch of nicknames are asked
     // for together, so the misses overlap, and then filled in file order.
@@ -128,9 +135,15 @@ void NicknameIndex::grow() {
 }
 
 const std::string_view* NicknameIndex::addressesFor(std::string_view nickname, std::size_t card) {
+    if (card != askingCard_) {
+        for (Entry* entry : taken_) entry->taken = false;
+        taken_.clear();
+        askingCard_ = card;
+    }
     Entry* entry = find(nickname);
-    if (entry == nullptr || entry->takenByCard == card) return nullptr;
-    entry->takenByCard = card;
+    if (entry == nullptr || entry->taken) return nullptr;
+    entry->taken = true;
+    taken_.push_back(entry);
     return &entry->addresses;
 }
 

@@ -30,6 +30,7 @@ TEST(NicknameIndex, FindsEveryNicknameOfAFileOfShortRecords) {
     EXPECT_FALSE(index.defines("n" + std::to_string(kCount)));
     EXPECT_EQ(index.addressesFor("n17", 1), nullptr);  // card 1 took it already
     ASSERT_NE(index.addressesFor("N17", 2), nullptr);
+    EXPECT_EQ(index.addressesFor("n17", 2), nullptr);  // and now card 2
     EXPECT_EQ(*index.addressesFor("n4999", 3), "a4999@x");
 }
 
