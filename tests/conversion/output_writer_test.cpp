@@ -85,6 +85,23 @@ TEST_F(WriteOutputFileTest, EndsEveryLineWithCrLfAndReplacesOldContent) {
     }
 }
 
+// A large output is started on its way to the disk piece by piece while later lines are still
+// written: every byte must arrive, in order.
+TEST_F(WriteOutputFileTest, LargeOutputArrivesWhole) {
+    std::vector<std::string> lines;
+    std::string expected;
+    for (std::size_t i = 0; i < 60'000; ++i) {
+        lines.push_back("line " + std::to_string(i) + std::string(i % 200, 'x'));
+        expected += lines.back() + "\r\n";
+    }
+    ASSERT_GT(expected.size(), std::size_t{6} << 20);  // a piece is started every 4 MiB
+
+    const WriteResult result = writeOutputFile(target, lines);
+
+    EXPECT_TRUE(result.ok) << result.reason;
+    EXPECT_TRUE(testing::readBytes(target) == expected);
+}
+
 TEST_F(WriteOutputFileTest, UnwritableTargetFailsWithReason) {
     const auto folderAsTarget = dir.path() / "folder";
     fs::create_directory(folderAsTarget);
