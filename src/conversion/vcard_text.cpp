@@ -141,6 +141,7 @@ void appendClean(std::string& out, std::string_view raw, const CharDecoder& deco
 
 bool appendValue(std::string& line, std::string_view raw, const CharDecoder& decoder,
                  ValueKind kind) {
+    if (raw.empty()) return false;  // most parts of an address, say
     const std::size_t start = line.size();
     const PlainBytes& plain = kind == ValueKind::Text ? kPlainEscaped : kPlainUnescaped;
     const auto takeRun = [&line](std::string_view run) { line += run; };
