@@ -139,11 +139,14 @@ void appendClean(std::string& out, std::string_view raw, const CharDecoder& deco
         [&out](char32_t c) { appendUtf8(out, c); });
 }
 
-bool appendValue(std::string& line, std::string_view raw, const CharDecoder& decoder,
-                 ValueKind kind) {
-    if (raw.empty()) return false;  // most parts of an address, say
+namespace {
+
+// appendValue for a value that holds more than plain bytes; kept apart, so that the plain ones
+// do not pay for its set-up.
+[[gnu::noinline]] bool appendMixedValue(std::string& line, std::string_view raw,
+                                        const CharDecoder& decoder, ValueKind kind,
+                                        const PlainBytes& plain) {
     const std::size_t start = line.size();
-    const PlainBytes& plain = kind == ValueKind::Text ? kPlainEscaped : kPlainUnescaped;
     const auto takeRun = [&line](std::string_view run) { line += run; };
     forEachKeptChar(raw, decoder, kind, plain, takeRun, [&line, kind](char32_t c) {
         if (kind == ValueKind::Text) {
@@ -163,6 +166,20 @@ bool appendValue(std::string& line, std::string_view raw, const CharDecoder& dec
         appendUtf8(line, c);
     });
     return line.size() != start;
+}
+
+}  // namespace
+
+bool appendValue(std::string& line, std::string_view raw, const CharDecoder& decoder,
+                 ValueKind kind) {
+    const PlainBytes& plain = kind == ValueKind::Text ? kPlainEscaped : kPlainUnescaped;
+    // Most values are plain bytes from end to end, blanks at the ends aside: kept as they stand.
+    const std::string_view value = trimmed(raw);
+    if (plain.runEnd(value, 0) == value.size()) {
+        line += value;
+        return !value.empty();
+    }
+    return appendMixedValue(line, value, decoder, kind, plain);
 }
 
 void appendFolded(std::string& out, std::string_view line, bool fold) {
