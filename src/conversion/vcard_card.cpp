@@ -9,12 +9,12 @@
 namespace nickbridge {
 namespace {
 
-// NickBridge's own namespace for the UIDs of its cards: a fixed random UUID, so the same
-// nickname always gets the same UID and a new import replaces the old card.
 // The lines every card starts with, as one piece.
 constexpr std::string_view kCardStart =
     "BEGIN:VCARD\r\nVERSION:3.0\r\nPRODID:-//NickBridge//vCard export//EN";
 
+// NickBridge's own namespace for the UIDs of its cards: a fixed random UUID, so the same
+// nickname always gets the same UID and a new import replaces the old card.
 constexpr Uuid kUidNamespace{0x31, 0xec, 0xaa, 0xe8, 0x9f, 0xac, 0x47, 0xc4,
                              0x81, 0x88, 0xad, 0x5e, 0x56, 0x30, 0x09, 0xae};
 
@@ -58,7 +58,9 @@ void VCardBuilder::end() {
         return;
     }
     if (out_.lineSoFar().size() > kVCardLineLimit) {
-        // Folded from a copy: folding in place would move the rest of the line at every fold.
+        // Only a line too long for one physical line can need folding (or, unfolded on request,
+        // goes back as it was); folded from a copy, as folding in place would move the rest of
+        // the line at every fold.
         line_.assign(out_.lineSoFar());
         out_.dropLine();
         appendFolded(out_.line(), line_, fold_);
