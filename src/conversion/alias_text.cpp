@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "alias_text.h"
 
+#include <array>
+
 namespace nickbridge {
 namespace {
 
 constexpr auto npos = std::string_view::npos;
 
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+
+// The characters that decide where an entry of a list ends.
+constexpr std::array<bool, 256> kEntrySyntax = [] {
+    std::array<bool, 256> syntax{};
+    for (const char c : std::string_view("\"(),<>")) syntax[static_cast<unsigned char>(c)] = true;
+    return syntax;
+}();
 
 std::string_view trimmed(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
@@ -35,15 +44,15 @@ std::string_view afterNickname(std::string_view noteText) {
 }
 
 std::size_t entryEnd(std::string_view list, std::size_t from) {
-    bool quoted = false;
     bool inAngle = false;
     std::size_t depth = 0;  // parentheses
     for (std::size_t at = from; at < list.size(); ++at) {
         const char c = list[at];
-        if (quoted) {
-            if (c == '"') quoted = false;
-        } else if (c == '"') {
-            quoted = true;
+        if (!kEntrySyntax[static_cast<unsigned char>(c)]) continue;  // most of any list
+        if (c == '"') {
+            // Quoted text, whatever it holds, ends only at the next quote.
+            at = list.find('"', at + 1);
+            if (at == npos) break;
         } else if (c == '(') {
             ++depth;
         } else if (c == ')' && depth > 0) {
@@ -62,11 +71,14 @@ std::size_t entryEnd(std::string_view list, std::size_t from) {
 AddressEntry readAddressEntry(std::string_view entry) {
     entry = trimmed(entry);
     // "Name <addr>": the address is inside the last "<…>" outside quotes.
-    bool quoted = false;
     std::size_t lt = npos;
     for (std::size_t at = 0; at < entry.size(); ++at) {
-        if (entry[at] == '"') quoted = !quoted;
-        if (!quoted && entry[at] == '<') lt = at;
+        if (entry[at] == '"') {
+            at = entry.find('"', at + 1);
+            if (at == npos) break;
+        } else if (entry[at] == '<') {
+            lt = at;
+        }
     }
     if (lt != npos) {
         const std::size_t gt = entry.find('>', lt);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "nickname_index.h"
 
+#include <array>
 #include <utility>
 
 #include "alias_text.h"
 #include "nickname_loader.h"
+#include "platform/large_block.h"
 
 namespace nickbridge {
 namespace {
@@ -27,6 +29,21 @@ std::uint64_t foldedHash(std::string_view text) {
     return hash ^ (hash >> 32);
 }
 
+// Asks for the memory at `address` ahead of its use; only advice, and where the compiler has no
+// way to give it, nothing.
+void prefetch(const void* address) {
+#if defined(__GNUC__)
+    __builtin_prefetch(address);
+#else
+    static_cast<void>(address);
+#endif
+}
+
+struct Found {
+    AliasParts alias;
+    std::uint64_t hash = 0;
+};
+
 }  // namespace
 
 bool NicknameIndex::sameNickname(std::string_view a, std::string_view b) {
@@ -39,28 +56,49 @@ bool NicknameIndex::sameNickname(std::string_view a, std::string_view b) {
 
 NicknameIndex::NicknameIndex(std::string_view fileText) {
     const std::size_t guess = fileText.size() / kBytesPerNicknameGuess;
+    // A large file's arrays are megabytes, fresh from the system: taken in huge pages where it
+    // gives them.
     entries_.reserve(guess);
+    platform::prepareLargeBlock(entries_.data(), guess * sizeof(Entry), false);
     ordinals_.reserve(guess);
+    platform::prepareLargeBlock(ordinals_.data(), guess * sizeof(std::uint32_t), false);
     // Sized for the guess; a file of many short records makes it grow, twice as large each time.
     std::size_t slots = 16;
     while (slots < guess) slots *= 2;
+    slots_.reserve(slots);
+    platform::prepareLargeBlock(slots_.data(), slots * sizeof(std::uint64_t), false);
     slots_.resize(slots);
+    // Each nickname's slot is a cache miss of its own: the slots of a batch of nicknames are asked
+    // for together, so the misses overlap, and then filled in file order.
+    constexpr std::size_t kBatch = 16;
+    std::array<Found, kBatch> batch;
     RecordLineReader reader(fileText);
-    while (reader.next()) {
-        const AliasParts alias = splitAliasText(reader.aliasText());
-        const std::uint64_t hash = foldedHash(alias.nickname);
-        std::uint64_t* slot = &slotFor(alias.nickname, hash);
-        if (*slot == 0) {
-            // The first definition wins; later ones only count.
-            if (2 * (entries_.size() + 1) > slots_.size()) {
-                grow();
-                slot = &slotFor(alias.nickname, hash);
-            }
-            entries_.push_back({alias.nickname, alias.addresses});
-            *slot = (hash & kHashHalf) | entries_.size();
+    for (bool more = true; more;) {
+        std::size_t count = 0;
+        while (count < kBatch && (more = reader.next())) {
+            const AliasParts alias = splitAliasText(reader.aliasText());
+            const std::uint64_t hash = foldedHash(alias.nickname);
+            prefetch(&slots_[hash & (slots_.size() - 1)]);
+            batch[count++] = {alias, hash};
         }
-        ordinals_.push_back(++entries_[(*slot & kPlaceHalf) - 1].met);
+        for (std::size_t i = 0; i < count; ++i) {
+            add(batch[i].alias.nickname, batch[i].alias.addresses, batch[i].hash);
+        }
     }
+}
+
+void NicknameIndex::add(std::string_view nickname, std::string_view addresses, std::uint64_t hash) {
+    std::uint64_t* slot = &slotFor(nickname, hash);
+    if (*slot == 0) {
+        // The first definition wins; later ones only count.
+        if (2 * (entries_.size() + 1) > slots_.size()) {
+            grow();
+            slot = &slotFor(nickname, hash);
+        }
+        entries_.push_back({nickname, addresses});
+        *slot = (hash & kHashHalf) | entries_.size();
+    }
+    ordinals_.push_back(++entries_[(*slot & kPlaceHalf) - 1].met);
 }
 
 const std::uint64_t& NicknameIndex::slotFor(std::string_view nickname, std::uint64_t hash) const {
@@ -97,9 +135,15 @@ void NicknameIndex::grow() {
 }
 
 const std::string_view* NicknameIndex::addressesFor(std::string_view nickname, std::size_t card) {
+    if (card != askingCard_) {
+        for (Entry* entry : taken_) entry->taken = false;
+        taken_.clear();
+        askingCard_ = card;
+    }
     Entry* entry = find(nickname);
-    if (entry == nullptr || entry->takenByCard == card) return nullptr;
-    entry->takenByCard = card;
+    if (entry == nullptr || entry->taken) return nullptr;
+    entry->taken = true;
+    taken_.push_back(entry);
     return &entry->addresses;
 }
 

@@ -19,8 +19,9 @@ public:
     explicit NicknameIndex(std::string_view fileText);
 
     bool defines(std::string_view nickname) const;
-    // The address list first defined for `nickname`, for the card numbered `card`; nullptr when
-    // the file defines none or that card took it already (a list that names a member twice).
+    // The address list first defined for `nickname`, for the card numbered `card` (numbers only
+    // grow); nullptr when the file defines none or that card took it already (a list that names a
+    // member twice).
     const std::string_view* addressesFor(std::string_view nickname, std::size_t card);
     // Which alias line of its nickname the record numbered `record` (from 0, in file order) is:
     // 1 for the first, 2 for the second…
@@ -34,13 +35,15 @@ private:
         std::string_view nickname;
         std::string_view addresses;
         std::uint32_t met = 0;
-        std::size_t takenByCard = 0;  // card numbers start at 1
+        bool taken = false;  // by the card that asked last
     };
     // The slot for `nickname`, whose hash is `hash`: the one that holds it, else the free one
     // where it would go.
     std::uint64_t& slotFor(std::string_view nickname, std::uint64_t hash);
     const std::uint64_t& slotFor(std::string_view nickname, std::uint64_t hash) const;
     Entry* find(std::string_view nickname);
+    // Counts one more alias line of the nickname, its entry made the first time.
+    void add(std::string_view nickname, std::string_view addresses, std::uint64_t hash);
     void grow();
 
     std::vector<Entry> entries_;  // in the order first met
@@ -49,6 +52,9 @@ private:
     // so a lookup seldom reads an entry that is not the one it looks for.
     std::vector<std::uint64_t> slots_;
     std::vector<std::uint32_t> ordinals_;
+    // The card that asked last and the entries it took, freed again when the next one asks.
+    std::size_t askingCard_ = 0;
+    std::vector<Entry*> taken_;
 };
 
 }  // namespace nickbridge

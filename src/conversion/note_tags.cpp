@@ -2,6 +2,7 @@
 #include "note_tags.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace nickbridge {
 namespace {
@@ -16,6 +17,37 @@ constexpr std::array<std::string_view, kNoteTagCount> kTagWords{
 };
 constexpr std::size_t kLongestWord = 10;
 
+// A word of up to ten characters as two numbers, a byte each, zeros after its end (a word holds
+// no zero byte), so words compare as numbers.
+struct WordKey {
+    std::uint64_t head = 0;
+    std::uint16_t tail = 0;
+    bool operator==(const WordKey&) const = default;
+};
+
+constexpr char lowerCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+constexpr WordKey keyOf(std::string_view word) {
+    WordKey key;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(lowerCase(word[i]));
+        if (i < 8) {
+            key.head |= std::uint64_t{byte} << (8 * i);
+        } else {
+            key.tail = static_cast<std::uint16_t>(key.tail | byte << (8 * (i - 8)));
+        }
+    }
+    return key;
+}
+
+constexpr std::array<WordKey, kNoteTagCount> kTagKeys = [] {
+    std::array<WordKey, kNoteTagCount> keys{};
+    for (std::size_t tag = 0; tag < kNoteTagCount; ++tag) keys[tag] = keyOf(kTagWords[tag]);
+    return keys;
+}();
+
 bool isWordChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
@@ -25,13 +57,8 @@ bool isBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 // The tag that `word` names, without regard to case; Count when it names none we carry.
 NoteTag tagNamed(std::string_view word) {
     if (word.size() > kLongestWord) return NoteTag::Count;
-    std::array<char, kLongestWord> lower{};
-    std::transform(word.begin(), word.end(), lower.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    const std::string_view folded(lower.data(), word.size());
-    const auto found = std::find(kTagWords.begin(), kTagWords.end(), folded);
-    return static_cast<NoteTag>(found - kTagWords.begin());
+    const auto found = std::find(kTagKeys.begin(), kTagKeys.end(), keyOf(word));
+    return static_cast<NoteTag>(found - kTagKeys.begin());
 }
 
 }  // namespace
@@ -47,14 +74,21 @@ void NoteTags::read(std::string_view note, std::string& freeText) {
     openAt_.clear();
     closeAt_.clear();
     unclosed_.clear();
-    for (std::size_t at = 0; at < note.size(); ++at) {
-        if (note[at] == '<') {
+    // Each of the two is found by a search of its own, which goes on from where it last stopped.
+    std::size_t nextOpen = note.find('<');
+    std::size_t nextClose = note.find('>');
+    while (nextOpen != nextClose) {  // both npos only at the end
+        if (nextOpen < nextClose) {
             unclosed_.push_back(openAt_.size());
-            openAt_.push_back(at);
+            openAt_.push_back(nextOpen);
             closeAt_.push_back(npos);
-        } else if (note[at] == '>' && !unclosed_.empty()) {
-            closeAt_[unclosed_.back()] = at;
-            unclosed_.pop_back();
+            nextOpen = note.find('<', nextOpen + 1);
+        } else {
+            if (!unclosed_.empty()) {
+                closeAt_[unclosed_.back()] = nextClose;
+                unclosed_.pop_back();
+            }
+            nextClose = note.find('>', nextClose + 1);
         }
     }
 

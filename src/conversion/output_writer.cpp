@@ -2,6 +2,7 @@
 #include "output_writer.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <new>
 #include <utility>
 
@@ -15,11 +16,24 @@ namespace {
 // touched once and stays cheap.
 constexpr std::size_t kPieceSize = std::size_t{1} << 18;
 
-// Writes all lines to `file`; false with errno set when a write failed or memory ran out.
-bool writeLines(std::FILE* file, const LineProducer& produce) {
+// How much of a file that ends flushed to disk is written before its writing to the disk is
+// started, again and again: the disk then works while later lines are made, and the final flush
+// waits only for the last of them.
+constexpr std::uint64_t kWriteBackStep = std::uint64_t{1} << 22;
+
+// Writes all lines to `file`, started on their way to the disk as they go when `toDisk`; false
+// with errno set when a write failed or memory ran out.
+bool writeLines(std::FILE* file, const LineProducer& produce, bool toDisk) {
     try {
-        LineWriter writer([file](std::string_view piece) {
-            return std::fwrite(piece.data(), 1, piece.size(), file) == piece.size();
+        std::uint64_t written = 0;
+        std::uint64_t started = 0;  // where the part not yet started on its way begins
+        LineWriter writer([&](std::string_view piece) {
+            if (std::fwrite(piece.data(), 1, piece.size(), file) != piece.size()) return false;
+            written += piece.size();
+            if (!toDisk || written - started < kWriteBackStep) return true;
+            const bool pushed = platform::startWriteBack(file, started);
+            started = written;
+            return pushed;
         });
         return produce(writer) && writer.finish();
     } catch (const std::bad_alloc&) {
@@ -34,6 +48,7 @@ LineWriter::LineWriter(Sink sink) : sink_(std::move(sink)) { buffer_.reserve(kPi
 
 bool LineWriter::endLine() {
     buffer_ += "\r\n";
+    lineStart_ = buffer_.size();
     return buffer_.size() < kPieceSize || finish();
 }
 
@@ -41,12 +56,13 @@ bool LineWriter::finish() {
     if (buffer_.empty()) return true;
     const bool written = sink_(buffer_);
     buffer_.clear();
+    lineStart_ = 0;
     return written;
 }
 
 WriteResult writeOutputFile(const std::string& outputPath, const LineProducer& produce) {
     const auto failure = platform::replaceFile(
-        outputPath, [&produce](std::FILE* file) { return writeLines(file, produce); });
+        outputPath, [&produce](std::FILE* file) { return writeLines(file, produce, true); });
     if (failure) return {false, *failure};
     return {};
 }
@@ -63,7 +79,7 @@ WriteResult writeOutputFile(const std::string& outputPath, const std::vector<std
 
 WriteResult writeOutputStream(std::FILE* stream, const LineProducer& produce) {
     errno = 0;
-    if (writeLines(stream, produce) && std::fflush(stream) == 0) return {};
+    if (writeLines(stream, produce, false) && std::fflush(stream) == 0) return {};
     return {false, platform::systemErrorText(errno != 0 ? errno : EIO)};
 }
 

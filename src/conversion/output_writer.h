@@ -18,8 +18,13 @@ public:
 
     explicit LineWriter(Sink sink);
 
-    // The text of the line being built: append to it, then end the line.
+    // The text of the line being built, after the lines not yet passed on: append to it, then
+    // end the line or drop it.
     std::string& line() { return buffer_; }
+    // What the line being built holds so far.
+    std::string_view lineSoFar() const { return std::string_view(buffer_).substr(lineStart_); }
+    // Forgets the line being built.
+    void dropLine() { buffer_.resize(lineStart_); }
     // Ends the line with CR LF; passes the lines on once they fill a piece.
     bool endLine();
     // Passes on what is left.
@@ -28,6 +33,7 @@ public:
 private:
     Sink sink_;
     std::string buffer_;
+    std::size_t lineStart_ = 0;  // where in the buffer the line being built starts
 };
 
 // Gives the writer every line of the output; false when the writer failed.

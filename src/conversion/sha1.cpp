@@ -3,38 +3,64 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace nickbridge {
 namespace {
 
-constexpr std::uint32_t rotl(std::uint32_t x, int n) { return (x << n) | (x >> (32 - n)); }
+using Word = std::uint32_t;
+
+constexpr Word rotl(Word x, int n) { return (x << n) | (x >> (32 - n)); }
+
+// Calls `f` with each of 0 … N - 1 as a compile-time constant, so each call is compiled on its
+// own: the rounds then index the schedule and choose their mixing function with constants.
+template <typename F, std::size_t... n>
+void unrolled(std::index_sequence<n...>, F&& f) {
+    (f(std::integral_constant<std::size_t, n>{}), ...);
+}
+
+// The four stages of 20 rounds each have their own mixing function and constant.
+constexpr Word mix(std::size_t stage, Word x, Word y, Word z) {
+    if (stage == 0) return z ^ (x & (y ^ z));        // choose
+    if (stage == 2) return (x & y) | (z & (x | y));  // majority
+    return x ^ y ^ z;                                // parity
+}
+
+constexpr std::array<Word, 4> kStageConstants{0x5A827999, 0x6ED9EBA1, 0x8F1BBCDC, 0xCA62C1D6};
 
 }  // namespace
 
 void Sha1::compress() {
     // The message schedule kept in a ring of 16 words: word i replaces word i - 16.
-    std::array<std::uint32_t, 16> w;
+    std::array<Word, 16> w;
     for (std::size_t i = 0; i < 16; ++i) {
-        w[i] = std::uint32_t{block_[4 * i]} << 24 | std::uint32_t{block_[4 * i + 1]} << 16 |
-               std::uint32_t{block_[4 * i + 2]} << 8 | std::uint32_t{block_[4 * i + 3]};
+        w[i] = Word{block_[4 * i]} << 24 | Word{block_[4 * i + 1]} << 16 |
+               Word{block_[4 * i + 2]} << 8 | Word{block_[4 * i + 3]};
     }
     const auto word = [&w](std::size_t i) {
         if (i < 16) return w[i];
-        std::uint32_t& slot = w[i & 15];
+        Word& slot = w[i & 15];
         slot = rotl(w[(i - 3) & 15] ^ w[(i - 8) & 15] ^ w[(i - 14) & 15] ^ slot, 1);
         return slot;
     };
-    std::uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3], e = state_[4];
-    const auto round = [&](std::size_t i, std::uint32_t f, std::uint32_t k) {
-        const std::uint32_t next = rotl(a, 5) + f + e + k + word(i);
-        e = d, d = c, c = rotl(b, 30), b = a, a = next;
-    };
-    // Four stages of 20 rounds, each with its own mixing function and constant.
-    std::size_t i = 0;
-    for (; i < 20; ++i) round(i, (b & c) | (~b & d), 0x5A827999);
-    for (; i < 40; ++i) round(i, b ^ c ^ d, 0x6ED9EBA1);
-    for (; i < 60; ++i) round(i, (b & c) | (b & d) | (c & d), 0x8F1BBCDC);
-    for (; i < 80; ++i) round(i, b ^ c ^ d, 0xCA62C1D6);
+    Word a = state_[0], b = state_[1], c = state_[2], d = state_[3], e = state_[4];
+    // Five rounds at a time. A round's new word goes where its oldest was, so the five words take
+    // turns in each role and five rounds bring them back to where they started: none is moved.
+    unrolled(std::make_index_sequence<16>{}, [&](auto fifth) {
+        constexpr std::size_t i = 5 * fifth;
+        constexpr std::size_t stage = i / 20;
+        constexpr Word k = kStageConstants[stage];
+        e += rotl(a, 5) + mix(stage, b, c, d) + k + word(i);
+        b = rotl(b, 30);
+        d += rotl(e, 5) + mix(stage, a, b, c) + k + word(i + 1);
+        a = rotl(a, 30);
+        c += rotl(d, 5) + mix(stage, e, a, b) + k + word(i + 2);
+        e = rotl(e, 30);
+        b += rotl(c, 5) + mix(stage, d, e, a) + k + word(i + 3);
+        d = rotl(d, 30);
+        a += rotl(b, 5) + mix(stage, c, d, e) + k + word(i + 4);
+        c = rotl(c, 30);
+    });
     state_[0] += a, state_[1] += b, state_[2] += c, state_[3] += d, state_[4] += e;
 }
 

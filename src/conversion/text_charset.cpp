@@ -98,12 +98,12 @@ Charset resolveCharset(Charset chosen, std::string_view fileText) {
     if (chosen != Charset::Auto) return chosen;
     bool multiByte = false;
     for (std::size_t at = 0; at < fileText.size();) {
-        // Eight ASCII bytes at a time: most of a file is.
-        if (fileText.size() - at >= 8) {
-            std::uint64_t eight = 0;
-            std::memcpy(&eight, fileText.data() + at, sizeof eight);
-            if ((eight & 0x8080808080808080ULL) == 0) {
-                at += 8;
+        // Thirty-two ASCII bytes at a time: most of a file is.
+        if (fileText.size() - at >= 32) {
+            std::array<std::uint64_t, 4> words{};
+            std::memcpy(words.data(), fileText.data() + at, 32);
+            if (((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080ULL) == 0) {
+                at += 32;
                 continue;
             }
         }

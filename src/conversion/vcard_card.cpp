@@ -9,6 +9,10 @@
 namespace nickbridge {
 namespace {
 
+// The lines every card starts with, as one piece.
+constexpr std::string_view kCardStart =
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nPRODID:-//NickBridge//vCard export//EN";
+
 // NickBridge's own namespace for the UIDs of its cards: a fixed random UUID, so the same
 // nickname always gets the same UID and a new import replaces the old card.
 constexpr Uuid kUidNamespace{0x31, 0xec, 0xaa, 0xe8, 0x9f, 0xac, 0x47, 0xc4,
@@ -39,33 +43,50 @@ VCardBuilder::VCardBuilder(const FieldSelection& selection, Charset charset, boo
     : selection_(selection), decoder_(charset), fold_(fold), nicknames_(nicknames), out_(out) {}
 
 void VCardBuilder::begin(std::string_view nameAndParameters) {
-    // clear() and +=, not assign(): GCC 12 at -O3 warns falsely of an overlapping copy there.
-    line_.clear();
-    line_ += nameAndParameters;
-    line_ += ':';
+    std::string& line = out_.line();
+    line += nameAndParameters;
+    line += ':';
 }
 
 bool VCardBuilder::value(std::string_view raw, ValueKind kind) {
-    return appendValue(line_, raw, decoder_, kind);
+    return appendValue(out_.line(), raw, decoder_, kind);
 }
 
 void VCardBuilder::end() {
-    if (writerFailed_) return;
-    appendFolded(out_.line(), line_, fold_);
+    if (writerFailed_) {
+        out_.dropLine();
+        return;
+    }
+    if (out_.lineSoFar().size() > kVCardLineLimit) {
+        // Only a line too long for one physical line can need folding (or, unfolded on request,
+        // goes back as it was); folded from a copy, as folding in place would move the rest of
+        // the line at every fold.
+        line_.assign(out_.lineSoFar());
+        out_.dropLine();
+        appendFolded(out_.line(), line_, fold_);
+    }
     writerFailed_ = !out_.endLine();
 }
 
-void VCardBuilder::fixedLine(std::string_view line) {
-    line_.clear();
-    line_ += line;
-    end();
+void VCardBuilder::fixedLines(std::string_view lines) {
+    if (writerFailed_) return;
+    out_.line() += lines;
+    writerFailed_ = !out_.endLine();
 }
 
 void VCardBuilder::property(std::string_view nameAndParameters, std::string_view raw,
                             ValueKind kind) {
     if (raw.empty()) return;  // most tags a note could hold are absent
     begin(nameAndParameters);
-    if (value(raw, kind)) end();
+    endOrDrop(value(raw, kind));
+}
+
+void VCardBuilder::endOrDrop(bool any) {
+    if (any) {
+        end();
+    } else {
+        out_.dropLine();
+    }
 }
 
 void VCardBuilder::propertyPerLine(std::string_view nameAndParameters, std::string_view raw,
@@ -92,10 +113,7 @@ bool VCardBuilder::write(const RecordLineReader& record) {
     notes_.clear();
     for (const std::string_view note : record.noteTexts()) tags_.read(afterNickname(note), notes_);
 
-    for (const std::string_view line :
-         {"BEGIN:VCARD", "VERSION:3.0", "PRODID:-//NickBridge//vCard export//EN"}) {
-        fixedLine(line);
-    }
+    fixedLines(kCardStart);
     writeNames(record, alias.nickname, alias.addresses);
     if (keepsField(selection_.nickname)) property("NICKNAME", alias.nickname);
     writeEmails(alias.nickname, alias.addresses);
@@ -111,7 +129,7 @@ bool VCardBuilder::write(const RecordLineReader& record) {
     propertyPerLine("URL", tag(NoteTag::OtherWeb), false, ValueKind::Uri);
     if (keepsField(selection_.notes)) property("NOTE", notes_);
     writeUid(alias.nickname, recordNumber);
-    fixedLine("END:VCARD");
+    fixedLines("END:VCARD");
     return !writerFailed_;
 }
 
@@ -144,9 +162,9 @@ void VCardBuilder::writeNames(const RecordLineReader& record, std::string_view n
 
     begin("N");
     value(parts.last);
-    line_ += ';';
+    out_.line() += ';';
     value(parts.first);
-    line_ += ";;;";
+    out_.line() += ";;;";
     end();
 }
 
@@ -197,13 +215,13 @@ void VCardBuilder::writeAddress(std::string_view type, NoteTag street) {
         return static_cast<NoteTag>(static_cast<std::size_t>(street) + offset);
     };
     begin(type);
-    line_ += ";;";
+    out_.line() += ";;";
     bool any = value(tag(street));
     for (std::size_t offset = 1; offset <= 4; ++offset) {
-        line_ += ';';
+        out_.line() += ';';
         any = value(tag(part(offset))) || any;
     }
-    if (any) end();
+    endOrDrop(any);
 }
 
 void VCardBuilder::writeUid(std::string_view nickname, std::size_t record) {
@@ -215,8 +233,8 @@ void VCardBuilder::writeUid(std::string_view nickname, std::size_t record) {
         uidName_ += std::to_string(ordinal);
     }
     begin("UID");
-    line_ += "urn:uuid:";
-    appendNameBasedUuid(line_, kUidNamespace, uidName_);
+    out_.line() += "urn:uuid:";
+    appendNameBasedUuid(out_.line(), kUidNamespace, uidName_);
     end();
 }
 

@@ -35,14 +35,16 @@ private:
     void writeAddress(std::string_view type, NoteTag street);
     void writeUid(std::string_view nickname, std::size_t record);
 
-    // Starts a property line with its name and parameters and the ":".
+    // Starts a property line, in the writer's line, with its name and parameters and the ":".
     void begin(std::string_view nameAndParameters);
     // Appends one value to the line begun; true when it held anything.
     bool value(std::string_view raw, ValueKind kind = ValueKind::Text);
-    // Ends the line begun.
+    // Ends the line begun, folded.
     void end();
-    // A line that never changes.
-    void fixedLine(std::string_view line);
+    // Ends the line begun when `any` value held anything, else drops it.
+    void endOrDrop(bool any);
+    // Lines that never change and need no folding, CR LF between them.
+    void fixedLines(std::string_view lines);
     // A whole property with one value; left out when the value is empty.
     void property(std::string_view nameAndParameters, std::string_view raw,
                   ValueKind kind = ValueKind::Text);
@@ -61,7 +63,7 @@ private:
     std::size_t cardNumber_ = 0;    // of the card being written, from 1
 
     NoteTags tags_;
-    std::string line_;      // the property line being built, unfolded
+    std::string line_;      // a property line too long for one physical line, unfolded
     std::string notes_;     // the NOTE: free text, then words of the address list no nickname names
     std::string fullName_;  // the FN when put together from first and last name
     std::string uidName_;   // what the UID is made from

@@ -2,6 +2,8 @@
 #include "vcard_text.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace nickbridge {
 namespace {
@@ -37,15 +39,40 @@ char32_t nextChar(std::string_view value, std::size_t& at, const CharDecoder& de
 // the three characters text escapes.
 class PlainBytes {
 public:
-    constexpr explicit PlainBytes(bool escaping) {
+    constexpr explicit PlainBytes(bool escaping) : escaping_(escaping) {
         for (std::size_t c = 0x20; c < 0x7F; ++c) {
             plain_[c] = !(escaping && (c == '\\' || c == ',' || c == ';'));
         }
     }
     bool operator()(char c) const { return plain_[static_cast<unsigned char>(c)]; }
 
+    // Where the run of plain bytes from `at` on ends: eight bytes at a time while all eight are
+    // plain, then one at a time.
+    std::size_t runEnd(std::string_view text, std::size_t at) const {
+        while (text.size() - at >= 8 && allPlain(text.data() + at)) at += 8;
+        while (at < text.size() && (*this)(text[at])) ++at;
+        return at;
+    }
+
 private:
+    // Whether the eight bytes at `bytes` are all plain, tested together: each test below sets
+    // a byte's top bit when that byte fails it (and may set more once one has, which does not
+    // change the answer).
+    bool allPlain(const char* bytes) const {
+        constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+        constexpr std::uint64_t kTops = kOnes * 0x80;
+        std::uint64_t x = 0;
+        std::memcpy(&x, bytes, sizeof x);
+        const auto anyZero = [](std::uint64_t y) { return (y - kOnes) & ~y & kTops; };
+        const std::uint64_t below = (x - kOnes * 0x20) & ~x & kTops;  // control characters
+        const std::uint64_t above = ((x + kOnes) | x) & kTops;        // DEL and beyond ASCII
+        if ((below | above) != 0) return false;
+        return !escaping_ || (anyZero(x ^ (kOnes * '\\')) | anyZero(x ^ (kOnes * ',')) |
+                              anyZero(x ^ (kOnes * ';'))) == 0;
+    }
+
     std::array<bool, 256> plain_{};
+    bool escaping_;
 };
 
 constexpr PlainBytes kPlainEscaped{true};
@@ -76,8 +103,7 @@ void forEachKeptChar(std::string_view raw, const CharDecoder& decoder, ValueKind
         const std::size_t here = at;
         if (plain(value[here]) && value[here] != ' ') {
             // Most of any value: copied whole, the spaces at its end waiting like other blanks.
-            at = here + 1;
-            while (at < value.size() && plain(value[at])) ++at;
+            at = plain.runEnd(value, here + 1);
             std::size_t kept = at;
             while (value[kept - 1] == ' ') --kept;
             if (runStart != kNone && keptAny) passBlanks(runStart, here);
@@ -113,10 +139,14 @@ void appendClean(std::string& out, std::string_view raw, const CharDecoder& deco
         [&out](char32_t c) { appendUtf8(out, c); });
 }
 
-bool appendValue(std::string& line, std::string_view raw, const CharDecoder& decoder,
-                 ValueKind kind) {
+namespace {
+
+// appendValue for a value that holds more than plain bytes; kept apart, so that the plain ones
+// do not pay for its set-up.
+[[gnu::noinline]] bool appendMixedValue(std::string& line, std::string_view raw,
+                                        const CharDecoder& decoder, ValueKind kind,
+                                        const PlainBytes& plain) {
     const std::size_t start = line.size();
-    const PlainBytes& plain = kind == ValueKind::Text ? kPlainEscaped : kPlainUnescaped;
     const auto takeRun = [&line](std::string_view run) { line += run; };
     forEachKeptChar(raw, decoder, kind, plain, takeRun, [&line, kind](char32_t c) {
         if (kind == ValueKind::Text) {
@@ -136,6 +166,20 @@ bool appendValue(std::string& line, std::string_view raw, const CharDecoder& dec
         appendUtf8(line, c);
     });
     return line.size() != start;
+}
+
+}  // namespace
+
+bool appendValue(std::string& line, std::string_view raw, const CharDecoder& decoder,
+                 ValueKind kind) {
+    const PlainBytes& plain = kind == ValueKind::Text ? kPlainEscaped : kPlainUnescaped;
+    // Most values are plain bytes from end to end, blanks at the ends aside: kept as they stand.
+    const std::string_view value = trimmed(raw);
+    if (plain.runEnd(value, 0) == value.size()) {
+        line += value;
+        return !value.empty();
+    }
+    return appendMixedValue(line, value, decoder, kind, plain);
 }
 
 void appendFolded(std::string& out, std::string_view line, bool fold) {

@@ -55,6 +55,10 @@ std::FILE* rewriteExistingFile(const std::filesystem::path& path) {
 
 bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && _commit(_fileno(file)) == 0; }
 
+bool startWriteBack(std::FILE* file, std::uint64_t /*from: Windows has no such call*/) {
+    return std::fflush(file) == 0;
+}
+
 int reserveFileSpace(std::FILE* file, std::uint64_t size) {
     // Windows gives a file its clusters as it grows, so growing it reserves them; a file already
     // that long has them.
@@ -93,6 +97,19 @@ std::FILE* rewriteExistingFile(const std::filesystem::path& path) {
 }
 
 bool flushToDisk(std::FILE* file) { return std::fflush(file) == 0 && ::fsync(::fileno(file)) == 0; }
+
+bool startWriteBack(std::FILE* file, std::uint64_t from) {
+    if (std::fflush(file) != 0) return false;
+#if defined(__linux__) && defined(SYNC_FILE_RANGE_WRITE)
+    // Length 0: up to the end of the file. A refusal (a pipe, a device) leaves it all to the
+    // final flush.
+    static_cast<void>(
+        ::sync_file_range(::fileno(file), static_cast<off_t>(from), 0, SYNC_FILE_RANGE_WRITE));
+#else
+    static_cast<void>(from);
+#endif
+    return true;
+}
 
 int reserveFileSpace(std::FILE* file, std::uint64_t size) {
     if (size == 0) return 0;

@@ -26,6 +26,12 @@ std::FILE* rewriteExistingFile(const std::filesystem::path& path);
 // Pushes what was written through to the disk; false (errno set) when that failed.
 bool flushToDisk(std::FILE* file);
 
+// Pushes what was written out of the stream and starts writing the file from byte `from` on to
+// the disk without waiting, so that a later flushToDisk has less left to wait for. Where the
+// system has no such call, or the file no such disk, only the push happens. False (errno set)
+// when the push failed.
+bool startWriteBack(std::FILE* file, std::uint64_t from);
+
 // Makes room on the disk for the file's first `size` bytes, so that writing them cannot run out
 // of space; what the file holds stays. 0 or the errno of the failure.
 int reserveFileSpace(std::FILE* file, std::uint64_t size);

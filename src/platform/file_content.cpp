@@ -4,16 +4,14 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <optional>
 #include <utility>
+
+#include "platform/large_block.h"
 
 namespace nickbridge::platform {
 namespace {
@@ -36,35 +34,14 @@ std::optional<std::size_t> bytesLeft(std::FILE* file) {
     return static_cast<std::size_t>(status.st_size - position);
 }
 
-// A large block comes fresh from the kernel, and taking its pages in one fault at a time as the
-// read fills them would cost more than the read itself: ask for huge pages where the system
-// gives them, and for the whole block at once.
-void prepareLargeBlock(char* block, std::size_t size) {
-#if defined(__linux__)
-    constexpr std::uintptr_t kHugePage = std::uintptr_t{1} << 21;
-    const auto start = reinterpret_cast<std::uintptr_t>(block);
-    const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
-    const std::uintptr_t end = (start + size) & ~(kHugePage - 1);
-    if (end <= first) return;
-    // Stays inside the block: the same pointer moved on, not one made from the number.
-    char* const aligned = block + (first - start);
-    // Both are advice: a system without them reads as fast as before, only with more faults.
-    static_cast<void>(::madvise(aligned, end - first, MADV_HUGEPAGE));
-#ifdef MADV_POPULATE_WRITE
-    static_cast<void>(::madvise(aligned, end - first, MADV_POPULATE_WRITE));
-#endif
-#else
-    static_cast<void>(block);
-    static_cast<void>(size);
-#endif
-}
-
 }  // namespace
 
 void FileContent::grow(std::size_t capacity) {
     // Unlike a string's resize, this leaves the bytes unwritten: the read writes them once.
     std::unique_ptr<char, ReleaseBlock> grown(static_cast<char*>(::operator new(capacity)));
-    prepareLargeBlock(grown.get(), capacity);
+    // Taking its pages one fault at a time as the read fills them would cost more than the
+    // read itself.
+    prepareLargeBlock(grown.get(), capacity, true);
     if (size_ > 0) std::memcpy(grown.get(), block_.get(), size_);
     block_ = std::move(grown);
     capacity_ = capacity;

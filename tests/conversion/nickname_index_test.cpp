@@ -30,7 +30,24 @@ TEST(NicknameIndex, FindsEveryNicknameOfAFileOfShortRecords) {
     EXPECT_FALSE(index.defines("n" + std::to_string(kCount)));
     EXPECT_EQ(index.addressesFor("n17", 1), nullptr);  // card 1 took it already
     ASSERT_NE(index.addressesFor("N17", 2), nullptr);
+    EXPECT_EQ(index.addressesFor("n17", 2), nullptr);  // and now card 2
     EXPECT_EQ(*index.addressesFor("n4999", 3), "a4999@x");
+}
+
+// The same nickname again and again, within one batch of lookups and across batches: each alias
+// line counts on, and the first address list stays.
+TEST(NicknameIndex, CountsANicknameRepeatedCloseTogether) {
+    std::string file;
+    for (std::size_t i = 0; i < 40; ++i) {
+        file += (i % 2 == 0 ? "alias Twin t" : "alias other" + std::to_string(i) + " o") +
+                std::to_string(i) + "@x\r\n";
+    }
+    NicknameIndex index(file);
+    for (std::size_t i = 0; i < 40; ++i) {
+        EXPECT_EQ(index.ordinalOf(i), i % 2 == 0 ? i / 2 + 1 : 1u) << i;
+    }
+    ASSERT_NE(index.addressesFor("twin", 1), nullptr);
+    EXPECT_EQ(*index.addressesFor("TWIN", 2), "t0@x");
 }
 
 }  // namespace

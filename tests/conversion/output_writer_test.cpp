@@ -22,6 +22,33 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::string_literals;
 
+// A line may be dropped while it is built, also when the lines before it were just passed on.
+TEST(LineWriter, DropsTheLineBeingBuiltAndNothingBefore) {
+    std::string written;
+    std::size_t pieces = 0;
+    LineWriter writer([&](std::string_view piece) {
+        written += piece;
+        ++pieces;
+        return true;
+    });
+    const std::string long_(100'000, 'l');
+    std::string expected;
+    for (std::size_t i = 0; i < 6; ++i) {
+        writer.line() += "gone";
+        EXPECT_EQ(writer.lineSoFar(), "gone");
+        writer.dropLine();
+        writer.line() += long_ + std::to_string(i);
+        EXPECT_EQ(writer.lineSoFar(), long_ + std::to_string(i));
+        ASSERT_TRUE(writer.endLine());
+        expected += long_ + std::to_string(i) + "\r\n";
+    }
+    writer.line() += "last";
+    writer.dropLine();
+    ASSERT_TRUE(writer.finish());
+    EXPECT_GT(pieces, 1u);
+    EXPECT_EQ(written, expected);
+}
+
 class WriteOutputFileTest : public ::testing::Test {
 protected:
     // Names of everything in the temp folder, to catch stray temporary files.
@@ -56,6 +83,23 @@ TEST_F(WriteOutputFileTest, EndsEveryLineWithCrLfAndReplacesOldContent) {
         EXPECT_EQ(testing::readBytes(target), c.expected);
         EXPECT_EQ(folderContents(), std::vector<std::string>{"converted.txt"});
     }
+}
+
+// A large output is started on its way to the disk piece by piece while later lines are still
+// written: every byte must arrive, in order.
+TEST_F(WriteOutputFileTest, LargeOutputArrivesWhole) {
+    std::vector<std::string> lines;
+    std::string expected;
+    for (std::size_t i = 0; i < 60'000; ++i) {
+        lines.push_back("line " + std::to_string(i) + std::string(i % 200, 'x'));
+        expected += lines.back() + "\r\n";
+    }
+    ASSERT_GT(expected.size(), std::size_t{6} << 20);  // a piece is started every 4 MiB
+
+    const WriteResult result = writeOutputFile(target, lines);
+
+    EXPECT_TRUE(result.ok) << result.reason;
+    EXPECT_TRUE(testing::readBytes(target) == expected);
 }
 
 TEST_F(WriteOutputFileTest, UnwritableTargetFailsWithReason) {

@@ -103,6 +103,18 @@ INSTANTIATE_TEST_SUITE_P(
             "LastName", &FieldSelection::lastName, BoxState::Clear, {"N:Smith", "FN:Bob Smith"}}),
     test::CaseName{});
 
+// Tag words are compared a block of bytes at a time: words that differ only past the eighth
+// byte, or are a byte too long, name no tag we carry.
+TEST(VCardExport, ReadsATagOnlyWhenItsWholeWordMatches) {
+    const std::string card = exported(
+        "alias ann ann@home.example\r\n"
+        "note ann <otherphonx:1><otherphone2:2><otheremaik:x@y><OtherPhonE:3>\r\n");
+    EXPECT_THAT(card, HasSubstr("\r\nTEL;TYPE=VOICE:3\r\n"));
+    EXPECT_THAT(card, Not(HasSubstr(":1\r\n")));
+    EXPECT_THAT(card, Not(HasSubstr(":2\r\n")));
+    EXPECT_THAT(card, Not(HasSubstr("x@y")));
+}
+
 TEST(VCardExport, NameBoxesBothClearLeaveAnEmptyNameAndTheNicknameAsFN) {
     FieldSelection selection;
     selection.firstName = BoxState::Clear;

@@ -66,6 +66,17 @@ INSTANTIATE_TEST_SUITE_P(
                       DetectCase{"CutAtTheEnd", "alias \xc3", Charset::Windows1252}),
     test::CaseName{});
 
+// ASCII is read 32 bytes at a time: a byte beyond ASCII counts wherever it falls.
+TEST(AutoCharset, SeesAByteBeyondAsciiAnywhere) {
+    for (std::size_t at = 0; at <= 70; ++at) {
+        SCOPED_TRACE(at);
+        const std::string before(at, 'a');
+        const std::string after(70 - at, 'z');
+        EXPECT_EQ(resolveCharset(Charset::Auto, before + "\xc3\xa9" + after), Charset::Utf8);
+        EXPECT_EQ(resolveCharset(Charset::Auto, before + "\xe9" + after), Charset::Windows1252);
+    }
+}
+
 TEST(ChosenCharset, IsKeptWhateverTheFileHolds) {
     EXPECT_EQ(resolveCharset(Charset::Macintosh, "alias \xc3\xa9"), Charset::Macintosh);
     EXPECT_EQ(resolveCharset(Charset::Utf8, "alias \xe9"), Charset::Utf8);
@@ -107,6 +118,44 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"UriKeepsNoLineBreak", "http://x.org/\x03more", ValueKind::Uri,
                                 "http://x.org/more"}),
     test::CaseName{});
+
+// Plain bytes are read eight at a time: a byte that is not plain must be seen wherever it falls
+// in or after a group of eight, and a value must be read to its last byte.
+TEST(Values, AreReadWholeWhereverTheirSpecialCharactersFall) {
+    const struct {
+        const char* name;
+        char byte;
+        ValueKind kind;
+        std::string written;
+    } cases[] = {
+        {"comma", ',', ValueKind::Text, "\\,"},          {"semicolon", ';', ValueKind::Text, "\\;"},
+        {"backslash", '\\', ValueKind::Text, "\\\\"},    {"code 3", '\x03', ValueKind::Text, "\\n"},
+        {"control", '\x01', ValueKind::Text, ""},        {"DEL", '\x7f', ValueKind::Text, ""},
+        {"accent", '\xe9', ValueKind::Text, "\xc3\xa9"}, {"tab", '\t', ValueKind::Text, "\t"},
+        {"comma in a URI", ',', ValueKind::Uri, ","},
+    };
+    const CharDecoder decoder(Charset::Windows1252);
+    for (const auto& c : cases) {
+        for (std::size_t before = 1; before <= 17; ++before) {
+            for (const std::size_t after : {std::size_t{1}, std::size_t{7}, std::size_t{8}}) {
+                SCOPED_TRACE(std::string(c.name) + " after " + std::to_string(before) +
+                             " bytes, before " + std::to_string(after));
+                const std::string head(before, 'x');
+                const std::string tail(after, 'y');
+                std::string line;
+                EXPECT_TRUE(appendValue(line, head + c.byte + tail, decoder, c.kind));
+                EXPECT_EQ(line, head + c.written + tail);
+            }
+        }
+    }
+    for (std::size_t length = 0; length <= 17; ++length) {
+        SCOPED_TRACE("plain, " + std::to_string(length) + " bytes");
+        const std::string plain(length, 'p');
+        std::string line;
+        EXPECT_EQ(appendValue(line, " \t" + plain + "\x03 ", decoder, ValueKind::Text), length > 0);
+        EXPECT_EQ(line, plain);
+    }
+}
 
 TEST(Values, ThatHoldNothingAppendNothing) {
     std::string line = "NOTE:";
