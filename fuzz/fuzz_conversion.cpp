@@ -7,6 +7,7 @@
 // UTF-8 with CR LF lines of at most 75 octets, unfolds into the file written without folds, and
 // every value unescapes into text that escapes back the same; each card's NICKNAME gives back
 // the nickname of its alias line.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -118,19 +119,19 @@ bool splitQuotedColumns(std::string_view line, std::vector<std::string>& columns
 
 constexpr ByteSet kEmailSeparators(", |");
 
-void checkFields(const FieldSet& fields) {
+void checkFields(const FieldViews& fields) {
     // Code 3 became a space before anything was cut out.
-    for (const std::string* field : {&fields.fullName, &fields.email, &fields.phone, &fields.fax,
-                                     &fields.address, &fields.notes}) {
-        require(field->find('\x03') == std::string::npos, "code 3 left in a field");
+    for (const std::string_view field :
+         {fields.fullName, fields.email, fields.phone, fields.fax, fields.address, fields.notes}) {
+        require(field.find('\x03') == npos, "code 3 left in a field");
     }
     // The name splits at its first space and nothing is lost.
     const std::string_view full = fields.fullName;
     if (full.find(' ') == npos) {
-        require(fields.firstName == fields.fullName && fields.lastName.empty(),
+        require(fields.firstName == full && fields.lastName.empty(),
                 "a name without a space is not all first name");
     } else {
-        require(fields.firstName.find(' ') == std::string::npos, "space in the first name");
+        require(fields.firstName.find(' ') == npos, "space in the first name");
         const std::size_t first = fields.firstName.size();
         require(full.size() == first + 1 + fields.lastName.size() &&
                     full.starts_with(fields.firstName) && full[first] == ' ' &&
@@ -138,22 +139,22 @@ void checkFields(const FieldSet& fields) {
                 "first and last name do not make up the full name");
     }
     // A tag value ends at the first ">" after its tag; the notes start after the last one.
-    for (const std::string* field : {&fields.phone, &fields.fax, &fields.address, &fields.notes}) {
-        require(field->find('>') == std::string::npos, "\">\" inside a tag value or the notes");
+    for (const std::string_view field : {fields.phone, fields.fax, fields.address, fields.notes}) {
+        require(field.find('>') == npos, "\">\" inside a tag value or the notes");
     }
     // An address keeps its "@"; its ends are cut at the marker characters, spaces among them.
     if (!fields.email.empty()) {
-        require(fields.email.find('@') != std::string::npos, "e-mail address without \"@\"");
+        require(fields.email.find('@') != npos, "e-mail address without \"@\"");
         require(!kEmailSeparators.anyIn(fields.email), "separator inside the e-mail address");
     }
 }
 
-void checkLine(const std::string& line, const FieldSet& fields) {
+void checkLine(std::string_view line, const FieldViews& fields) {
     static std::vector<std::string> columns;
     require(splitQuotedColumns(line, columns), "output line is not quoted columns");
     require(columns.size() == 21, "output line does not have 21 columns");
     // Palm Desktop's column order; the columns not set here are always empty.
-    static std::vector<std::string> expected(21);
+    std::array<std::string_view, 21> expected{};
     expected[0] = fields.lastName;
     expected[1] = fields.firstName;
     expected[5] = fields.phone;
@@ -163,7 +164,8 @@ void checkLine(const std::string& line, const FieldSet& fields) {
     expected[18] = fields.notes;
     expected[19] = "0";
     expected[20] = "Eudora Nicknames";
-    require(columns == expected, "output columns do not read back as the fields");
+    require(std::equal(columns.begin(), columns.end(), expected.begin()),
+            "output columns do not read back as the fields");
 }
 
 // A writer whose pieces are appended to `out`. One writer serves every call: a new one's piece
@@ -404,10 +406,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (RecordReader reader(text); reader.next();) {
         ++records;
         bytes += reader.record().size();
-        const FieldSet fields = extractFields(reader.record());
+        // The fields are cut from a cleaned copy, as the record list gives them, so the record
+        // itself stays as the loader built it.
+        static std::string cleaned;
+        cleaned = reader.record();
+        spaceOutLineBreakMarks(cleaned);
+        const FieldViews fields = extractFieldViews(cleaned);
         checkFields(fields);
-        checkLine(formatOutputLine(fields, FieldSelection{}), fields);
-        appendOutputLine(lines, convertFieldSet<std::string_view>(fields), plan.selection);
+        static std::string line;
+        line.clear();
+        appendOutputLine(line, fields, FieldSelection{});
+        checkLine(line, fields);
+        appendOutputLine(lines, fields, plan.selection);
         lines += "\r\n";
     }
     // A file that passed the check starts with an alias line, so no note line is orphaned.
