@@ -6,7 +6,11 @@
 // what its records give one by one, for a field selection each input picks. The vCard is valid
 // UTF-8 with CR LF lines of at most 75 octets, unfolds into the file written without folds, and
 // every value unescapes into text that escapes back the same; each card's NICKNAME gives back
-// the nickname of its alias line.
+// the nickname of its alias line. The costlier checks run on a share of the inputs each (Plan
+// below), and every buffer is reused from run to run, so that a run on a file of tens of kB
+// takes milliseconds under the sanitizers.
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -31,6 +35,26 @@ using namespace nickbridge;
 
 using fuzzing::require;
 
+constexpr auto npos = std::string_view::npos;
+
+// A set of bytes looked up in one step: the checks for stray characters look at every byte of
+// the output once, not once per character they look for.
+class ByteSet {
+public:
+    constexpr explicit ByteSet(std::string_view members) {
+        for (const char c : members) has_[static_cast<unsigned char>(c)] = true;
+    }
+    bool anyIn(std::string_view text) const {
+        for (const char c : text) {
+            if (has_[static_cast<unsigned char>(c)]) return true;
+        }
+        return false;
+    }
+
+private:
+    std::array<bool, 256> has_{};
+};
+
 // What the record reader must produce, counted from the raw lines: one record per non-note line,
 // and the bytes each line adds (an alias line its text after 6 characters plus "|", a note
 // line its text after 5 characters plus "|" and "^^").
@@ -44,7 +68,7 @@ LineTally tallyLines(std::string_view text) {
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find('\r', start);
-        if (end == std::string_view::npos) end = text.size();
+        if (end == npos) end = text.size();
         const std::string_view line = text.substr(start, end - start);
         if (line.starts_with("note")) {
             tally.bytes += (line.size() > 5 ? line.size() - 5 : 0) + 3;
@@ -58,12 +82,9 @@ LineTally tallyLines(std::string_view text) {
     return tally;
 }
 
-bool hasAny(std::string_view text, std::string_view chars) {
-    return text.find_first_of(chars) != std::string_view::npos;
-}
-
 // Splits a line of double-quoted, comma-separated columns with "" for a quote inside a value;
-// fails on anything else. The strings in `columns` are reused, to spare the allocator.
+// fails on anything else. The strings in `columns` are reused, to spare the allocator, and the
+// text between quotes is copied a run at a time.
 bool splitQuotedColumns(std::string_view line, std::vector<std::string>& columns) {
     std::size_t count = 0;
     const auto nextColumn = [&]() -> std::string& {
@@ -80,18 +101,15 @@ bool splitQuotedColumns(std::string_view line, std::vector<std::string>& columns
     while (true) {
         if (i >= line.size() || line[i] != '"') return fail();
         std::string& column = nextColumn();
-        for (++i;; ++i) {
-            if (i >= line.size()) return fail();
-            if (line[i] != '"') {
-                column += line[i];
-            } else if (i + 1 < line.size() && line[i + 1] == '"') {
-                column += '"';
-                ++i;
-            } else {
-                break;
-            }
+        for (++i;;) {
+            const std::size_t quote = line.find('"', i);
+            if (quote == npos) return fail();
+            column += line.substr(i, quote - i);
+            i = quote + 1;
+            if (i >= line.size() || line[i] != '"') break;
+            column += '"';
+            ++i;
         }
-        ++i;
         if (i == line.size()) {
             columns.resize(count);
             return true;
@@ -101,38 +119,44 @@ bool splitQuotedColumns(std::string_view line, std::vector<std::string>& columns
     }
 }
 
-void checkFields(const FieldSet& fields) {
+constexpr ByteSet kEmailSeparators(", |");
+
+void checkFields(const FieldViews& fields) {
     // Code 3 became a space before anything was cut out.
-    for (const std::string* field : {&fields.fullName, &fields.email, &fields.phone, &fields.fax,
-                                     &fields.address, &fields.notes}) {
-        require(field->find('\x03') == std::string::npos, "code 3 left in a field");
+    for (const std::string_view field :
+         {fields.fullName, fields.email, fields.phone, fields.fax, fields.address, fields.notes}) {
+        require(field.find('\x03') == npos, "code 3 left in a field");
     }
     // The name splits at its first space and nothing is lost.
-    if (fields.fullName.find(' ') == std::string::npos) {
-        require(fields.firstName == fields.fullName && fields.lastName.empty(),
+    const std::string_view full = fields.fullName;
+    if (full.find(' ') == npos) {
+        require(fields.firstName == full && fields.lastName.empty(),
                 "a name without a space is not all first name");
     } else {
-        require(fields.firstName.find(' ') == std::string::npos, "space in the first name");
-        require(fields.firstName + " " + fields.lastName == fields.fullName,
+        require(fields.firstName.find(' ') == npos, "space in the first name");
+        const std::size_t first = fields.firstName.size();
+        require(full.size() == first + 1 + fields.lastName.size() &&
+                    full.starts_with(fields.firstName) && full[first] == ' ' &&
+                    full.ends_with(fields.lastName),
                 "first and last name do not make up the full name");
     }
     // A tag value ends at the first ">" after its tag; the notes start after the last one.
-    for (const std::string* field : {&fields.phone, &fields.fax, &fields.address, &fields.notes}) {
-        require(field->find('>') == std::string::npos, "\">\" inside a tag value or the notes");
+    for (const std::string_view field : {fields.phone, fields.fax, fields.address, fields.notes}) {
+        require(field.find('>') == npos, "\">\" inside a tag value or the notes");
     }
     // An address keeps its "@"; its ends are cut at the marker characters, spaces among them.
     if (!fields.email.empty()) {
-        require(fields.email.find('@') != std::string::npos, "e-mail address without \"@\"");
-        require(!hasAny(fields.email, ", |"), "separator inside the e-mail address");
+        require(fields.email.find('@') != npos, "e-mail address without \"@\"");
+        require(!kEmailSeparators.anyIn(fields.email), "separator inside the e-mail address");
     }
 }
 
-void checkLine(const std::string& line, const FieldSet& fields) {
+void checkLine(std::string_view line, const FieldViews& fields) {
     static std::vector<std::string> columns;
     require(splitQuotedColumns(line, columns), "output line is not quoted columns");
     require(columns.size() == 21, "output line does not have 21 columns");
     // Palm Desktop's column order; the columns not set here are always empty.
-    static std::vector<std::string> expected(21);
+    std::array<std::string_view, 21> expected{};
     expected[0] = fields.lastName;
     expected[1] = fields.firstName;
     expected[5] = fields.phone;
@@ -142,82 +166,99 @@ void checkLine(const std::string& line, const FieldSet& fields) {
     expected[18] = fields.notes;
     expected[19] = "0";
     expected[20] = "Eudora Nicknames";
-    require(columns == expected, "output columns do not read back as the fields");
+    require(std::equal(columns.begin(), columns.end(), expected.begin()),
+            "output columns do not read back as the fields");
 }
 
-// What the Convert command writes for `text`, in memory. One writer serves every call: a new
-// one's piece buffer is a large allocation, which the sanitizer maps, fills and unmaps each time,
-// and that, once per record, was nearly all of a run's time.
-std::string convertText(std::string_view text, const FieldSelection& selection) {
-    static std::string* out = nullptr;
+// A writer whose pieces are appended to `out`. One writer serves every call: a new one's piece
+// buffer is a large allocation, which the sanitizer maps, fills and unmaps each time, and that,
+// once per record, was nearly all of a run's time.
+LineWriter& writerInto(std::string& out) {
+    static std::string* target = nullptr;
     static LineWriter writer([](std::string_view piece) {
-        out->append(piece);
+        target->append(piece);
         return true;
     });
-    std::string converted;
-    out = &converted;
-    convertRecords(text, selection, writer);
-    writer.finish();
-    return converted;
+    target = &out;
+    return writer;
 }
 
-// The text cut into the lines of each record: a line that is not a note line and the note lines
-// after it.
-std::vector<std::string_view> recordTexts(std::string_view text) {
-    std::vector<std::string_view> pieces;
+// Appends what the Convert command writes for `text` to `out`, in memory.
+void appendConverted(std::string& out, std::string_view text, const FieldSelection& selection) {
+    LineWriter& writer = writerInto(out);
+    convertRecords(text, selection, writer);
+    writer.finish();
+}
+
+// Calls `take` with the lines of each record of the text: a line that is not a note line and
+// the note lines after it.
+template <typename Take>
+void forEachRecordText(std::string_view text, Take&& take) {
     std::size_t pieceStart = 0;
     std::size_t start = 0;
     while (start < text.size()) {
         if (start > pieceStart && !text.substr(start).starts_with("note")) {
-            pieces.push_back(text.substr(pieceStart, start - pieceStart));
+            take(text.substr(pieceStart, start - pieceStart));
             pieceStart = start;
         }
         const std::size_t end = text.find('\r', start);
-        if (end == std::string_view::npos) break;
+        if (end == npos) break;
         start = end + 1;
         if (start < text.size() && text[start] == '\n') ++start;
     }
-    if (pieceStart < text.size()) pieces.push_back(text.substr(pieceStart));
-    return pieces;
+    if (pieceStart < text.size()) take(text.substr(pieceStart));
 }
 
-// Any of the 3^8 states of the boxes, picked by the input so that it always meets the same.
-FieldSelection selectionFor(std::string_view text) {
+// What one input is converted with and which of the costlier checks it gets, all picked by the
+// input's hash so that it always meets the same. Every input gets the record and whole-file
+// checks of the CSV; half of them, independently, the records converted alone too. Half the
+// nickname files get the vCard and every check of it; half of those the vCard written unfolded
+// too. So each check runs on at least a quarter of the inputs, and a run converts the input about
+// three times on average instead of six.
+struct Plan {
+    FieldSelection selection;   // any of the 3^8 states of the boxes
+    bool recordsAlone = false;  // the whole file against its records converted one by one
+    bool vcard = false;         // the vCard export and its checks
+    bool unfoldedToo = false;   // the vCard written unfolded against the folded one unfolded
+};
+
+Plan planFor(std::string_view text) {
     std::size_t seed = std::hash<std::string_view>{}(text);
-    FieldSelection selection;
+    Plan plan;
     for (const auto box : kBoxOrder) {
-        selection.*box = static_cast<BoxState>(seed % 3);
+        plan.selection.*box = static_cast<BoxState>(seed % 3);
         seed /= 3;
     }
-    return selection;
+    plan.recordsAlone = (seed & 1) != 0;
+    plan.vcard = (seed & 2) != 0;
+    plan.unfoldedToo = (seed & 6) == 6;
+    return plan;
 }
 
-// Records never leak into each other: the file converts into the concatenation of its records
-// converted alone, and into the lines of the record list the loader builds.
-void checkWholeFile(std::string_view text, const std::vector<std::string>& records) {
-    const FieldSelection selection = selectionFor(text);
-    const std::string whole = convertText(text, selection);
-    std::string oneByOne;
-    for (const std::string_view piece : recordTexts(text))
-        oneByOne += convertText(piece, selection);
-    require(whole == oneByOne, "the whole file converts otherwise than its records one by one");
-    std::string lines;
-    for (const std::string& record : records) {
-        lines += formatOutputLine(extractFields(record), selection);
-        lines += "\r\n";
-    }
+// Records never leak into each other: the file converts into `lines`, the lines of the record
+// list the loader builds, and (with `recordsAlone`) into the concatenation of its records
+// converted alone.
+void checkWholeFile(std::string_view text, const Plan& plan, const std::string& lines) {
+    static std::string whole;
+    whole.clear();
+    appendConverted(whole, text, plan.selection);
     require(whole == lines, "the whole file converts otherwise than its record list");
+    if (!plan.recordsAlone) return;
+    static std::string oneByOne;
+    oneByOne.clear();
+    forEachRecordText(text, [&plan](std::string_view piece) {
+        appendConverted(oneByOne, piece, plan.selection);
+    });
+    require(whole == oneByOne, "the whole file converts otherwise than its records one by one");
 }
 
-std::string vcardOf(std::string_view text, const FieldSelection& selection, bool fold) {
-    std::string out;
-    LineWriter writer([&out](std::string_view piece) {
-        out += piece;
-        return true;
-    });
+// The vCard of `text` into `out`, which is cleared first.
+void writeVCardText(std::string& out, std::string_view text, const FieldSelection& selection,
+                    bool fold) {
+    out.clear();
+    LineWriter& writer = writerInto(out);
     writeVCards(text, selection, {Charset::Auto, fold}, writer);
     writer.finish();
-    return out;
 }
 
 bool isValidUtf8(std::string_view text) {
@@ -237,26 +278,33 @@ bool isValidUtf8(std::string_view text) {
     return true;
 }
 
-std::vector<std::string_view> crlfLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = text.find("\r\n", start);
-        require(end != std::string_view::npos, "vCard does not end in CR LF");
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
+// Walks the lines of a vCard, each of which must end in CR LF.
+class CrlfLines {
+public:
+    explicit CrlfLines(std::string_view text) : rest_(text) {}
+
+    bool next(std::string_view& line) {
+        if (rest_.empty()) return false;
+        const std::size_t end = rest_.find("\r\n");
+        require(end != npos, "vCard does not end in CR LF");
+        line = rest_.substr(0, end);
+        rest_.remove_prefix(end + 2);
+        return true;
     }
-    return lines;
-}
+
+private:
+    std::string_view rest_;
+};
 
 // The value's text without its escapes; false when it holds a backslash that escapes nothing.
 bool unescape(std::string_view value, std::string& text) {
     text.clear();
-    for (std::size_t at = 0; at < value.size(); ++at) {
-        if (value[at] != '\\') {
-            text += value[at];
-            continue;
-        }
-        if (++at == value.size()) return false;
+    for (std::size_t at = 0;;) {
+        const std::size_t backslash = value.find('\\', at);
+        text += value.substr(at, backslash == npos ? npos : backslash - at);
+        if (backslash == npos) return true;
+        at = backslash + 1;
+        if (at == value.size()) return false;
         switch (value[at]) {
             case '\\':
             case ',':
@@ -269,20 +317,25 @@ bool unescape(std::string_view value, std::string& text) {
             default:
                 return false;
         }
+        ++at;
     }
-    return true;
 }
 
-void checkVCard(std::string_view text, const FieldSelection& selection) {
-    const std::string folded = vcardOf(text, selection, true);
-    const std::string unfolded = vcardOf(text, selection, false);
+constexpr ByteSet kLineBreaks("\r\n");
+constexpr ByteSet kStrayControls("\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0d\x0e\x0f\x7f");
+
+void checkVCard(std::string_view text, const Plan& plan) {
+    const FieldSelection& selection = plan.selection;
+    static std::string folded;
+    static std::string joined;  // the folded vCard unfolded
+    writeVCardText(folded, text, selection, true);
     require(isValidUtf8(folded), "vCard is not valid UTF-8");
-    require(folded.find("\xef\xbb\xbf") != 0, "vCard starts with a byte-order mark");
-    std::string joined;
-    for (const std::string_view line : crlfLines(folded)) {
+    require(!folded.starts_with("\xef\xbb\xbf"), "vCard starts with a byte-order mark");
+    joined.clear();
+    std::string_view line;
+    for (CrlfLines lines(folded); lines.next(line);) {
         require(line.size() <= kVCardLineLimit, "vCard line over 75 octets");
-        require(line.find_first_of("\r\n") == std::string_view::npos,
-                "raw line break in a vCard line");
+        require(!kLineBreaks.anyIn(line), "raw line break in a vCard line");
         if (line.starts_with(' ')) {
             joined += line.substr(1);
         } else {
@@ -291,7 +344,11 @@ void checkVCard(std::string_view text, const FieldSelection& selection) {
         }
     }
     if (!joined.empty()) joined += "\r\n";
-    require(joined == unfolded, "the folded vCard does not unfold into the unfolded one");
+    if (plan.unfoldedToo) {
+        static std::string unfolded;
+        writeVCardText(unfolded, text, selection, false);
+        require(joined == unfolded, "the folded vCard does not unfold into the unfolded one");
+    }
 
     // Every text value unescapes and escapes back the same; URLs keep their backslashes. The
     // cards come in file order, one per record that is not a blank line alone.
@@ -303,21 +360,22 @@ void checkVCard(std::string_view text, const FieldSelection& selection) {
         }
         return !records.noteTexts().empty();
     };
-    std::string nickname;
+    static std::string nickname;
+    static std::string plain;
+    static std::string again;
     bool sawNickname = false;
-    std::string plain;
-    std::string again;
-    for (const std::string_view line : crlfLines(unfolded)) {
+    for (CrlfLines lines(joined); lines.next(line);) {
         const std::size_t colon = line.find(':');
-        require(colon != std::string_view::npos, "vCard line without a colon");
+        require(colon != npos, "vCard line without a colon");
         const std::string_view name = line.substr(0, colon);
         const std::string_view value = line.substr(colon + 1);
         if (line == "BEGIN:VCARD") {
             bool found = false;
             while (!found && records.next()) found = givesACard();
             require(found, "more cards than records");
-            nickname =
-                cleanValue(splitAliasText(records.aliasText()).nickname, decoder, ValueKind::Text);
+            nickname.clear();
+            appendClean(nickname, splitAliasText(records.aliasText()).nickname, decoder,
+                        ValueKind::Text);
             sawNickname = false;
         } else if (line == "END:VCARD") {
             require(sawNickname || nickname.empty() || !keepsField(selection.nickname),
@@ -328,9 +386,7 @@ void checkVCard(std::string_view text, const FieldSelection& selection) {
             continue;
         }
         require(unescape(value, plain), "vCard value with a stray backslash");
-        require(plain.find_first_of("\x01\x02\x03\x04\x05\x06\x07\x08\x0b\x0c\x0d\x0e\x0f\x7f") ==
-                    std::string::npos,
-                "control character in a vCard value");
+        require(!kStrayControls.anyIn(plain), "control character in a vCard value");
         again.clear();
         appendValue(again, plain, CharDecoder(Charset::Utf8), ValueKind::Text);
         require(again == value, "vCard value does not escape back the same");
@@ -346,23 +402,37 @@ void checkVCard(std::string_view text, const FieldSelection& selection) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string> records;
-    for (RecordReader reader(text); reader.next();) records.push_back(reader.record());
+    const Plan plan = planFor(text);
+    // One pass over the records: each one's fields are checked, and its line for the input's
+    // selection kept for the whole-file check.
+    static std::string lines;
+    lines.clear();
+    std::size_t records = 0;
+    std::size_t bytes = 0;
+    for (RecordReader reader(text); reader.next();) {
+        ++records;
+        bytes += reader.record().size();
+        // The fields are cut from a cleaned copy, as the record list gives them, so the record
+        // itself stays as the loader built it.
+        static std::string cleaned;
+        cleaned = reader.record();
+        spaceOutLineBreakMarks(cleaned);
+        const FieldViews fields = extractFieldViews(cleaned);
+        checkFields(fields);
+        static std::string line;
+        line.clear();
+        appendOutputLine(line, fields, FieldSelection{});
+        checkLine(line, fields);
+        appendOutputLine(lines, fields, plan.selection);
+        lines += "\r\n";
+    }
     // A file that passed the check starts with an alias line, so no note line is orphaned.
     if (isNicknameFile(text)) {
         const LineTally tally = tallyLines(text);
-        std::size_t bytes = 0;
-        for (const std::string& record : records) bytes += record.size();
-        require(records.size() == tally.records, "records do not match the non-note lines");
+        require(records == tally.records, "records do not match the non-note lines");
         require(bytes == tally.bytes, "records lost or gained text");
     }
-
-    for (const std::string& record : records) {
-        const FieldSet fields = extractFields(record);
-        checkFields(fields);
-        checkLine(formatOutputLine(fields, FieldSelection{}), fields);
-    }
-    checkWholeFile(text, records);
-    if (isNicknameFile(text)) checkVCard(text, selectionFor(text));
+    checkWholeFile(text, plan, lines);
+    if (plan.vcard && isNicknameFile(text)) checkVCard(text, plan);
     return 0;
 }

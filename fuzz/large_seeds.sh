@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Writes large made-up nickname files into FOLDER, so the fuzzer starts from inputs of tens of kB
-# with long records instead of growing its own a few bytes at a time. Each stays under the
-# 64 KiB that fuzz/run.sh lets the fuzzer try.
+# with long records instead of growing its own a few bytes at a time. Each stays under 64 KiB; the
+# fuzzer grows its inputs past them (fuzz/run.sh lets it try up to 256 KiB).
 # Usage: fuzz/large_seeds.sh FOLDER
 set -euo pipefail
 folder=$1
