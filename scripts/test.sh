@@ -3,8 +3,8 @@
 # Installs what is missing, builds, and runs every test: the GCC build with Debian's hardening
 # flags (tests, benchmark, Debian package), the clang build under AddressSanitizer and
 # UndefinedBehaviorSanitizer (tests again), the Windows build under Wine, clang-tidy and
-# clang-format, and a short fuzzing run. Every stage but the first build and its package runs
-# beside it, so that both cores stay busy to the end; each stage's time is printed at the end.
+# clang-format, and a short fuzzing run. The Wine, fuzzing and clang-tidy stages run beside the
+# others; each stage's time is printed at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -54,9 +54,10 @@ hardened_build() {
     build/bench/nickbridge-bench --benchmark_list_tests >/dev/null
 }
 sanitizer_build() {
-    # clang, so that its warnings stop the build too.
+    # clang, so that its warnings stop the build too; line tables are all a sanitizer's report
+    # needs.
     CC=clang CXX=clang++ bash scripts/build.sh build-sanitize -DCMAKE_BUILD_TYPE=Debug \
-        -DNICKBRIDGE_SANITIZE=ON -DNICKBRIDGE_BENCH=OFF
+        -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only -DNICKBRIDGE_SANITIZE=ON -DNICKBRIDGE_BENCH=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
 }
@@ -72,9 +73,9 @@ bash scripts/setup.sh g++-mingw-w64-x86-64-posix wine64 wine
 beside "Windows build of the Qt-free code, tests under Wine" bash scripts/test-windows.sh
 beside "Fuzzing the conversion core and the settings reader" bash fuzz/run.sh 30
 beside "clang-tidy and clang-format" tidy
-beside "Tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang)" sanitizer_build
 stage "Tests (GCC, Debian's hardening flags), benchmark" hardened_build
 stage "Debian package" bash scripts/check-package.sh build
+stage "Tests under AddressSanitizer and UndefinedBehaviorSanitizer (clang)" sanitizer_build
 
 failed=0
 for name in "${!besidePids[@]}"; do
