@@ -14,7 +14,21 @@ fail() {
     echo "FAIL [$case]: $*"
     failures=$((failures + 1))
 }
-run() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
+# The probe ends with status 0 whatever it finds; any other status is Wine failing to run it,
+# which a loaded machine has shown once. It is tried once more, then printed, so the check fails
+# with the status instead of ending the script without a word.
+run() {
+    local out status=0
+    for _ in 1 2; do
+        if out=$(wine "$probe" "$@" 2>/dev/null); then
+            printf '%s' "${out//$'\r'/}"
+            return 0
+        else
+            status=$?
+        fi
+    done
+    printf 'Wine ended with status %s' "$status"
+}
 expect() {  # EXPECTED ARGS...: the probe prints EXPECTED
     local expected=$1 out
     shift
