@@ -29,16 +29,16 @@ std::vector<std::string> readLines(std::istream& in, std::size_t count) {
         const Traits::int_type next = buffer->sbumpc();
         const bool atEnd = Traits::eq_int_type(next, Traits::eof());
         const char c = atEnd ? '\n' : Traits::to_char_type(next);
-        if (c != '\r' && c != '\n' && used < run.size()) {
+        if (c != '\r' && c != '\n') {
+            if (used == run.size()) {
+                line.append(run.data(), used);
+                used = 0;
+            }
             run[used++] = c;
             continue;
         }
         line.append(run.data(), used);
         used = 0;
-        if (c != '\r' && c != '\n') {
-            run[used++] = c;
-            continue;
-        }
         if (atEnd) {
             if (!line.empty()) {
                 lines.push_back(std::move(line));

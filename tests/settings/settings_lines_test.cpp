@@ -38,6 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
                       SplitCase{"LfThenCr", "a\n\rb", 15, {"a", "", "b"}},
                       SplitCase{"EmptyLines", "\r\n\r\nc\r\n", 15, {"", "", "c"}},
                       SplitCase{"LastLineWithoutEnd", "a\r\nb", 15, {"a", "b"}},
+                      // Longer than the runs the reader gathers bytes in.
+                      SplitCase{"LongLines",
+                                std::string(10'000, 'x') + "\r\n" + std::string(8'192, 'y'),
+                                15,
+                                {std::string(10'000, 'x'), std::string(8'192, 'y')}},
                       SplitCase{"StopsAtCount", "1\r\n2\r\n3\r\n4\r\n", 2, {"1", "2"}},
                       SplitCase{"BlanksCommasQuotesKept", " a, \"b\" \r\n", 15, {" a, \"b\" "}},
                       SplitCase{"EightBitAndNulBytes",
