@@ -54,7 +54,7 @@ bool NicknameIndex::sameNickname(std::string_view a, std::string_view b) {
     return true;
 }
 
-NicknameIndex::NicknameIndex(std::string_view fileText) {
+NicknameIndex::NicknameIndex(std::string_view fileText, std::size_t partBytes) {
     const std::size_t guess = fileText.size() / kBytesPerNicknameGuess;
     // A large file's arrays are megabytes, fresh from the system: taken in huge pages where it
     // gives them.
@@ -73,9 +73,19 @@ NicknameIndex::NicknameIndex(std::string_view fileText) {
     constexpr std::size_t kBatch = 16;
     std::array<Found, kBatch> batch;
     RecordLineReader reader(fileText);
+    std::size_t partStart = 0;
+    std::size_t partRecord = 0;
     for (bool more = true; more;) {
         std::size_t count = 0;
-        while (count < kBatch && (more = reader.next())) {
+        while (count < kBatch) {
+            const std::size_t offset = fileText.size() - reader.unread().size();
+            // A part ends where a record starts; the last one at the end of the file.
+            if (offset - partStart >= partBytes && offset > partStart && offset < fileText.size()) {
+                parts_.push_back({fileText.substr(partStart, offset - partStart), partRecord});
+                partStart = offset;
+                partRecord = ordinals_.size() + count;
+            }
+            if (!(more = reader.next())) break;
             const AliasParts alias = splitAliasText(reader.aliasText());
             const std::uint64_t hash = foldedHash(alias.nickname);
             prefetch(&slots_[hash & (slots_.size() - 1)]);
@@ -85,6 +95,7 @@ NicknameIndex::NicknameIndex(std::string_view fileText) {
             add(batch[i].alias.nickname, batch[i].alias.addresses, batch[i].hash);
         }
     }
+    parts_.push_back({fileText.substr(partStart), partRecord});
 }
 
 void NicknameIndex::add(std::string_view nickname, std::string_view addresses, std::uint64_t hash) {
@@ -117,13 +128,9 @@ std::uint64_t& NicknameIndex::slotFor(std::string_view nickname, std::uint64_t h
     return const_cast<std::uint64_t&>(std::as_const(*this).slotFor(nickname, hash));
 }
 
-bool NicknameIndex::defines(std::string_view nickname) const {
-    return slotFor(nickname, foldedHash(nickname)) != 0;
-}
-
-NicknameIndex::Entry* NicknameIndex::find(std::string_view nickname) {
+std::size_t NicknameIndex::placeOf(std::string_view nickname) const {
     const std::uint64_t slot = slotFor(nickname, foldedHash(nickname));
-    return slot == 0 ? nullptr : &entries_[(slot & kPlaceHalf) - 1];
+    return slot == 0 ? kNotDefined : (slot & kPlaceHalf) - 1;
 }
 
 void NicknameIndex::grow() {
@@ -132,19 +139,6 @@ void NicknameIndex::grow() {
         const std::uint64_t hash = foldedHash(entries_[place].nickname);
         slotFor(entries_[place].nickname, hash) = (hash & kHashHalf) | (place + 1);
     }
-}
-
-const std::string_view* NicknameIndex::addressesFor(std::string_view nickname, std::size_t card) {
-    if (card != askingCard_) {
-        for (Entry* entry : taken_) entry->taken = false;
-        taken_.clear();
-        askingCard_ = card;
-    }
-    Entry* entry = find(nickname);
-    if (entry == nullptr || entry->taken) return nullptr;
-    entry->taken = true;
-    taken_.push_back(entry);
-    return &entry->addresses;
 }
 
 }  // namespace nickbridge

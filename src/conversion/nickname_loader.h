@@ -21,6 +21,8 @@ public:
 
     // Reads the next nickname's lines; false when the file holds no more.
     bool next();
+    // The text not read yet: where the next nickname's lines start.
+    std::string_view unread() const { return rest_; }
     // False only for notes at the very start of a file that failed the check.
     bool hasAliasLine() const { return hasAliasLine_; }
     // The alias line without "alias" and its separator.

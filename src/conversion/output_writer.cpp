@@ -60,6 +60,10 @@ bool LineWriter::finish() {
     return written;
 }
 
+bool LineWriter::passOn(std::string_view lines) {
+    return finish() && (lines.empty() || sink_(lines));
+}
+
 WriteResult writeOutputFile(const std::string& outputPath, const LineProducer& produce) {
     const auto failure = platform::replaceFile(
         outputPath, [&produce](std::FILE* file) { return writeLines(file, produce, true); });

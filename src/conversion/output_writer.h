@@ -29,6 +29,8 @@ public:
     bool endLine();
     // Passes on what is left.
     bool finish();
+    // Passes whole lines straight on, after those collected so far.
+    bool passOn(std::string_view lines);
 
 private:
     Sink sink_;

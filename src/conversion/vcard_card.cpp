@@ -39,7 +39,7 @@ std::string_view firstMailbox(std::string_view addresses) {
 }  // namespace
 
 VCardBuilder::VCardBuilder(const FieldSelection& selection, Charset charset, bool fold,
-                           NicknameIndex& nicknames, LineWriter& out)
+                           const NicknameIndex& nicknames, LineWriter& out)
     : selection_(selection), decoder_(charset), fold_(fold), nicknames_(nicknames), out_(out) {}
 
 void VCardBuilder::begin(std::string_view nameAndParameters) {
@@ -103,8 +103,7 @@ void VCardBuilder::propertyPerLine(std::string_view nameAndParameters, std::stri
     }
 }
 
-bool VCardBuilder::write(const RecordLineReader& record) {
-    const std::size_t recordNumber = recordNumber_++;
+bool VCardBuilder::write(const RecordLineReader& record, std::size_t recordNumber) {
     const AliasParts alias = splitAliasText(record.aliasText());
     if (isBlankText(record.aliasText()) && record.noteTexts().empty()) return true;
     ++cardNumber_;
@@ -176,8 +175,7 @@ void VCardBuilder::writeEmails(std::string_view nickname, std::string_view addre
             property("EMAIL;TYPE=INTERNET", entry.text);
         } else if (NicknameIndex::sameNickname(entry.text, nickname)) {
             // A list naming itself adds nothing.
-        } else if (const std::string_view* members =
-                       nicknames_.addressesFor(entry.text, cardNumber_)) {
+        } else if (const std::optional<std::string_view> members = membersOf(entry.text)) {
             // One level: the member's own mailboxes, never the nicknames it names in turn.
             forEachAddress(*members, [&](const AddressEntry& member) {
                 if (member.isMailbox) property("EMAIL;TYPE=INTERNET", member.text);
@@ -190,6 +188,15 @@ void VCardBuilder::writeEmails(std::string_view nickname, std::string_view addre
         }
     });
     propertyPerLine("EMAIL;TYPE=INTERNET", tag(NoteTag::OtherEmail), true);
+}
+
+std::optional<std::string_view> VCardBuilder::membersOf(std::string_view nickname) {
+    const std::size_t place = nicknames_.placeOf(nickname);
+    if (place == NicknameIndex::kNotDefined) return std::nullopt;
+    if (takenBy_.empty()) takenBy_.resize(nicknames_.size());
+    if (takenBy_[place] == cardNumber_) return std::nullopt;
+    takenBy_[place] = cardNumber_;
+    return nicknames_.addressesAt(place);
 }
 
 void VCardBuilder::writePhones() {

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "nickname_index.h"
 #include "note_tags.h"
@@ -17,20 +19,26 @@ namespace nickbridge {
 class RecordLineReader;
 
 // Builds the vCard of one nickname after another: the properties in the order importers expect,
-// each escaped and folded, straight into the writer.
+// each escaped and folded, straight into the writer. Builders on several threads may share one
+// index.
 class VCardBuilder {
 public:
     VCardBuilder(const FieldSelection& selection, Charset charset, bool fold,
-                 NicknameIndex& nicknames, LineWriter& out);
+                 const NicknameIndex& nicknames, LineWriter& out);
 
-    // Writes the card of the nickname the reader stands on; a blank alias line without notes
-    // gives none. False when the writer failed.
-    bool write(const RecordLineReader& record);
+    // Writes the card of the nickname the reader stands on, the record numbered `recordNumber` in
+    // its file (from 0); a blank alias line without notes gives none. False when the writer
+    // failed.
+    bool write(const RecordLineReader& record, std::size_t recordNumber);
 
 private:
     void writeNames(const RecordLineReader& record, std::string_view nickname,
                     std::string_view addresses);
     void writeEmails(std::string_view nickname, std::string_view addresses);
+    // The address list of the nickname a list names, the first time this card asks for it;
+    // none when the file defines no such nickname or the card took it already (a member named
+    // twice).
+    std::optional<std::string_view> membersOf(std::string_view nickname);
     void writePhones();
     void writeAddress(std::string_view type, NoteTag street);
     void writeUid(std::string_view nickname, std::size_t record);
@@ -56,11 +64,13 @@ private:
     const FieldSelection selection_;
     const CharDecoder decoder_;
     const bool fold_;
-    NicknameIndex& nicknames_;
+    const NicknameIndex& nicknames_;
     LineWriter& out_;
     bool writerFailed_ = false;
-    std::size_t recordNumber_ = 0;  // of the next record, from 0, cards or not
-    std::size_t cardNumber_ = 0;    // of the card being written, from 1
+    std::size_t cardNumber_ = 0;  // of the card being written, from 1
+    // For each nickname, the number of the card that took its addresses last; made when a list
+    // first names one.
+    std::vector<std::size_t> takenBy_;
 
     NoteTags tags_;
     std::string line_;      // a property line too long for one physical line, unfolded

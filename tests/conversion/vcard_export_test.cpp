@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "conversion/convert_command.h"
+#include "conversion/nickname_index.h"
 #include "support/file_bytes.h"
 #include "test_support.h"
 
@@ -26,13 +27,13 @@ using ::testing::Not;
 const fs::path kData = NICKBRIDGE_TEST_DATA_DIR;
 
 std::string exported(std::string_view fileText, const FieldSelection& selection = {},
-                     const VCardOptions& options = {}) {
+                     const VCardOptions& options = {}, const WorkSplit& split = {}) {
     std::string out;
     LineWriter writer([&out](std::string_view piece) {
         out += piece;
         return true;
     });
-    EXPECT_TRUE(writeVCards(fileText, selection, options, writer) && writer.finish());
+    EXPECT_TRUE(writeVCards(fileText, selection, options, writer, split) && writer.finish());
     return out;
 }
 
@@ -162,6 +163,22 @@ TEST(VCardExport, ListExpansionIsOneLevelAndLoopFree) {
     EXPECT_THAT(out,
                 HasSubstr("NICKNAME:b\r\nEMAIL;TYPE=INTERNET:b@x\r\nEMAIL;TYPE=INTERNET:a@x\r\n"
                           "UID"));
+}
+
+// Cut into parts made on several threads, a file gives the bytes it gives on one: lists name
+// nicknames of other parts, a nickname's second alias line is in a later part, and a part may
+// start at any record (every record is one with a part of one byte).
+TEST(VCardExport, SameBytesWhateverTheSplit) {
+    const std::string source = testing::readBytes(kData / "vcard_mapping.txt") +
+                               "alias late ada, team, eve\r\nnote late <phone:1>\r\n"
+                               "alias eve second@eve.example\r\n";
+    const std::string whole = exported(source, {}, {}, {NicknameIndex::kWholeFile, 1});
+    for (const std::size_t partBytes : {std::size_t{1}, std::size_t{300}}) {
+        for (const unsigned threads : {2u, 3u}) {
+            SCOPED_TRACE(std::to_string(partBytes) + " bytes, " + std::to_string(threads));
+            EXPECT_EQ(exported(source, {}, {}, {partBytes, threads}), whole);
+        }
+    }
 }
 
 struct PathCase {
