@@ -17,7 +17,7 @@ namespace {
 
 // What a thread that runs ahead of its turn may hold before it waits: a part of an ordinary file
 // fits, so the threads seldom wait for each other.
-constexpr std::size_t kHeldLimit = std::size_t{4} << 20;
+constexpr std::size_t kHeldLimit = std::size_t{2} << 20;
 
 // The state the threads share: which part comes next, and whose turn it is to pass lines on.
 class PartQueue {
