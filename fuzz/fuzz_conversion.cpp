@@ -516,9 +516,87 @@ void checkVCard(std::string_view text, const Plan& plan) {
 // The address sanitizer checks the whole range memrchr is given, not the bytes up to the match
 // it stops at, so the walk back over the "<" of a long record checked its text once per "<". The
 // link (fuzz/CMakeLists.txt) sends the conversion's memrchr here, which hands a long range on in
-// windows from its end, each twice as long as the one before: the sanitizer checks every byte
-// read and at most twice as many more plus 4 KiB, in a few calls, and the walk stays linear.
+// windows from its end, each twice as long as the one before: the sanitizer checks at most twice
+// the bytes read plus 4 KiB, in a few calls, and the walk stays linear.
 extern "C" void* __real_memrchr(const void* bytes, int c, std::size_t size);
+extern "C" void* __wrap_memrchr(const void* bytes, int c, std::size_t size);
+
+namespace {
+
+// The shortcuts above against what they stand for, once before fuzzing: a fault in one would
+// pass bad output or fail good output without a word.
+void checkShortcuts() {
+    struct Case {
+        std::string_view text;
+        bool holds;
+    };
+    constexpr std::array<Case, 5> kStray{{
+        {"tabs\tand\nline breaks", false},  // allowed low bytes in a word looked at closely
+        {"seven b\x01 after", true},        // inside a whole word
+        {"seven b\x0f; then", true},        // the highest low one
+        {"seven b\x7f; then", true},        // DEL
+        {"eight by\x0b", true},             // after the last whole word
+    }};
+    for (const auto& [text, holds] : kStray) {
+        require(hasStrayControl(text) == holds, "stray control test case");
+    }
+    constexpr std::array<Case, 3> kUtf8{{
+        {"ASCII words\xc3\xa9 and more", true},  // a character after a word of ASCII
+        {"bad \xff in a word", false},           // a word with a high byte is looked at
+        {"truncated \xc3", false},               // at the very end
+    }};
+    for (const auto& [text, holds] : kUtf8) require(isValidUtf8(text) == holds, "UTF-8 test case");
+
+    std::array<std::string_view, 21> columns{};
+    columns[0] = "a\"b";
+    columns[19] = "0";
+    columns[20] = "Eudora Nicknames";
+    std::string rest;
+    for (int i = 1; i < 19; ++i) rest += R"(,"")";
+    rest += R"(,"0","Eudora Nicknames")";
+    struct LineCase {
+        std::string line;
+        bool holds;
+    };
+    const std::array<LineCase, 4> kLines{{
+        {R"("a""b")" + rest, true},
+        {R"("a"b")" + rest, false},             // a quote not doubled
+        {R"("a""b")" + rest.substr(3), false},  // a column missing
+        {R"("a""b")" + rest + ",", false},      // more after the last column
+    }};
+    for (const auto& [line, holds] : kLines) {
+        require(isQuotedColumns(line, columns) == holds, "quoted columns test case");
+    }
+
+    struct Search {
+        std::size_t size;
+        std::array<std::size_t, 2> marks;  // where "<" stands (npos: nowhere)
+        std::size_t found;
+    };
+    constexpr std::array<Search, 5> kSearches{{
+        {0, {npos, npos}, npos},
+        {10000, {100, 9000}, 9000},  // the last one
+        {10000, {100, npos}, 100},   // beyond the first window
+        {10000, {0, npos}, 0},       // the very first byte
+        {10000, {npos, npos}, npos},
+    }};
+    for (const auto& [size, marks, found] : kSearches) {
+        std::string text(size, 'x');
+        for (const std::size_t at : marks) {
+            if (at != npos) text[at] = '<';
+        }
+        const void* const at = __wrap_memrchr(text.data(), '<', size);
+        require(at == (found == npos ? nullptr : text.data() + found), "memrchr test case");
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
+    checkShortcuts();
+    return 0;
+}
+
 extern "C" void* __wrap_memrchr(const void* bytes, int c, std::size_t size) {
     const auto* const begin = static_cast<const char*>(bytes);
     for (std::size_t end = size, window = 4096; end > 0; window *= 2) {
