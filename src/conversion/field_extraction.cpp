@@ -65,6 +65,12 @@ constexpr std::array<Tag, 4> kTags{{
     {"<fax:", &FieldViews::fax, false},
 }};
 
+// Whether `text` starts with the tag word `word`. The words differ in their second byte, which
+// rules out all but one of them before any comparison.
+bool startsWithTag(std::string_view text, std::string_view word) {
+    return text.size() > 1 && text[1] == word[1] && text.starts_with(word);
+}
+
 // A tag's value runs to the first ">" after it, and the last tag of a word that has a ">" after it
 // wins: so the winners are the last tags that end before the record's last ">". One walk back over
 // the "<" before that ">" finds all of them, each "<" looked at once. A name tag counts only in the
@@ -82,7 +88,7 @@ void readTags(std::string_view blob, std::size_t noteStart, FieldViews& fields) 
             if (done[i]) continue;
             // Every "<" from here on lies before the note part too.
             const bool outOfReach = kTags[i].notesOnly && open < noteStart;
-            if (!outOfReach && !beforeClose.starts_with(kTags[i].word)) continue;
+            if (!outOfReach && !startsWithTag(beforeClose, kTags[i].word)) continue;
             if (!outOfReach) {
                 const std::size_t valueStart = open + kTags[i].word.size();
                 fields.*kTags[i].field =
