@@ -6,11 +6,11 @@
 // what its records give one by one, for a field selection each input picks. The vCard is valid
 // UTF-8 with CR LF lines of at most 75 octets, unfolds into the file written without folds, and
 // every value unescapes into text that escapes back the same; each card's NICKNAME gives back
-// the nickname of its alias line. The costlier checks run on a share of the inputs each (Plan
-// below), every buffer is reused from run to run, output checked only against other text is
-// compared as it is written instead of copied, and the scans of the output look at a word of
-// eight bytes at a time where they can, so that a run on a file of tens of kB takes milliseconds
-// under the sanitizers.
+// the nickname of its alias line; made in parts on two threads, it is the same bytes. The costlier
+// checks run on a share of the inputs each (Plan below), every buffer is reused from run to run,
+// output checked only against other text is compared as it is written instead of copied, and the
+// scans of the output look at a word of eight bytes at a time where they can, so that a run on a
+// file of tens of kB takes milliseconds under the sanitizers.
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -314,6 +314,8 @@ struct Plan {
     bool recordsAlone = false;  // the whole file against its records converted one by one
     bool vcard = false;         // the vCard export and its checks
     bool unfoldedToo = false;   // the vCard written unfolded against the folded one unfolded
+    bool inParts = false;       // the vCard made in parts on two threads against the whole one
+    std::size_t partBytes = 0;  // for inParts
 };
 
 Plan planFor(std::string_view text) {
@@ -326,6 +328,8 @@ Plan planFor(std::string_view text) {
     plan.recordsAlone = (seed & 1) != 0;
     plan.vcard = (seed & 2) != 0;
     plan.unfoldedToo = (seed & 6) == 6;
+    plan.inParts = (seed & 10) == 10;
+    plan.partBytes = 1 + (seed >> 4) % 8192;
     return plan;
 }
 
@@ -347,9 +351,9 @@ void checkWholeFile(std::string_view text, const Plan& plan, std::string_view li
 
 // Gives `target` the vCard of `text`.
 void writeVCardText(PieceTarget& target, std::string_view text, const FieldSelection& selection,
-                    bool fold) {
+                    bool fold, const WorkSplit& split = {}) {
     LineWriter& writer = writerInto(target);
-    writeVCards(text, selection, {Charset::Auto, fold}, writer);
+    writeVCards(text, selection, {Charset::Auto, fold}, writer, split);
     writer.finish();
 }
 
@@ -457,6 +461,11 @@ void checkVCard(std::string_view text, const Plan& plan) {
         }
     }
     if (!joined.empty()) joined += "\r\n";
+    if (plan.inParts) {
+        PieceTarget inParts = PieceTarget::comparedWith(folded);
+        writeVCardText(inParts, text, selection, true, {plan.partBytes, 2});
+        require(inParts.gaveExpected(), "the vCard made in parts differs from the one made whole");
+    }
     if (plan.unfoldedToo) {
         PieceTarget unfolded = PieceTarget::comparedWith(joined);
         writeVCardText(unfolded, text, selection, false);
