@@ -7,7 +7,6 @@
 #include <condition_variable>
 #include <exception>
 #include <mutex>
-#include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -28,26 +27,20 @@ public:
     // Makes and passes on parts until none is left or one failed.
     void work() {
         try {
-            std::string held;  // lines of this thread's part made ahead of its turn
             std::size_t part = 0;
-            const auto pass = [&](std::string_view lines) {
+            // A part made ahead of its turn collects in the writer, and is passed on once the
+            // turn comes; the lines of a part whose turn it is go on piece by piece.
+            LineWriter writer([&](std::string_view lines) {
+                if (!waitForTurn(part)) return false;
+                writer.collectUpTo(0);
                 if (out_.passOn(lines)) return true;
                 fail(errno, nullptr);
                 return false;
-            };
-            const auto passHeld = [&] {
-                const bool passed = held.empty() || pass(held);
-                held.clear();
-                return passed;
-            };
-            LineWriter writer([&](std::string_view piece) {
-                if (turn_.load(std::memory_order_acquire) == part) return passHeld() && pass(piece);
-                held += piece;
-                return held.size() < kHeldLimit || (waitForTurn(part) && passHeld());
             });
             const PartProducer make = producerFor_(writer);
             while ((part = next_.fetch_add(1)) < count_) {
-                if (!(make(part) && writer.finish() && waitForTurn(part) && passHeld())) {
+                writer.collectUpTo(isTurn(part) ? 0 : kHeldLimit);
+                if (!(make(part) && writer.finish() && waitForTurn(part))) {
                     fail(0, nullptr);
                     return;
                 }
@@ -68,8 +61,11 @@ public:
     }
 
 private:
+    bool isTurn(std::size_t part) const { return turn_.load(std::memory_order_acquire) == part; }
+
     // False when another thread failed first.
     bool waitForTurn(std::size_t part) {
+        if (isTurn(part)) return true;
         std::unique_lock lock(mutex_);
         turnChanged_.wait(lock, [&] { return failed_ || turn_.load() == part; });
         return !failed_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "output_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <new>
@@ -44,12 +45,14 @@ bool writeLines(std::FILE* file, const LineProducer& produce, bool toDisk) {
 
 }  // namespace
 
-LineWriter::LineWriter(Sink sink) : sink_(std::move(sink)) { buffer_.reserve(kPieceSize + 1024); }
+LineWriter::LineWriter(Sink sink) : sink_(std::move(sink)), pieceSize_(kPieceSize) {
+    buffer_.reserve(kPieceSize + 1024);
+}
 
 bool LineWriter::endLine() {
     buffer_ += "\r\n";
     lineStart_ = buffer_.size();
-    return buffer_.size() < kPieceSize || finish();
+    return buffer_.size() < pieceSize_ || finish();
 }
 
 bool LineWriter::finish() {
@@ -59,6 +62,8 @@ bool LineWriter::finish() {
     lineStart_ = 0;
     return written;
 }
+
+void LineWriter::collectUpTo(std::size_t bytes) { pieceSize_ = std::max(bytes, kPieceSize); }
 
 bool LineWriter::passOn(std::string_view lines) {
     return finish() && (lines.empty() || sink_(lines));

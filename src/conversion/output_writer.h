@@ -31,11 +31,15 @@ public:
     bool finish();
     // Passes whole lines straight on, after those collected so far.
     bool passOn(std::string_view lines);
+    // Lets the lines collect up to `bytes` before they are passed on; 0, or anything less than
+    // the usual piece, for the usual piece.
+    void collectUpTo(std::size_t bytes);
 
 private:
     Sink sink_;
     std::string buffer_;
     std::size_t lineStart_ = 0;  // where in the buffer the line being built starts
+    std::size_t pieceSize_;      // how much collects before it is passed on
 };
 
 // Gives the writer every line of the output; false when the writer failed.
