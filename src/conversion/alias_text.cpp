@@ -70,23 +70,32 @@ std::size_t entryEnd(std::string_view list, std::size_t from) {
 
 AddressEntry readAddressEntry(std::string_view entry) {
     entry = trimmed(entry);
-    // "Name <addr>": the address is inside the last "<…>" outside quotes.
-    std::size_t lt = npos;
+    // One look at each byte finds what decides the address: most entries are a few bytes, where a
+    // search per question would cost more than the answers.
+    std::size_t lt = npos;     // the last "<" outside quotes
+    std::size_t paren = npos;  // the first "(", quoted or not
+    bool hasAt = false;        // an "@" before it
+    bool quoted = false;
     for (std::size_t at = 0; at < entry.size(); ++at) {
-        if (entry[at] == '"') {
-            at = entry.find('"', at + 1);
-            if (at == npos) break;
-        } else if (entry[at] == '<') {
+        const char c = entry[at];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == '<' && !quoted) {
             lt = at;
+        } else if (c == '(' && paren == npos) {
+            paren = at;
+        } else if (c == '@' && paren == npos) {
+            hasAt = true;
         }
     }
+    // "Name <addr>": the address is inside the last "<…>" outside quotes.
     if (lt != npos) {
         const std::size_t gt = entry.find('>', lt);
         return {trimmed(entry.substr(lt + 1, (gt == npos ? entry.size() : gt) - lt - 1)), true};
     }
     // "addr (comment)": the address is what stands before the first "(".
-    std::string_view address = trimmed(entry.substr(0, entry.find('(')));
-    if (address.find('@') != npos) return {address, true};
+    std::string_view address = trimmed(entry.substr(0, paren));
+    if (hasAt) return {address, true};
     // A nickname that holds blanks is named in quotes.
     if (address.size() >= 2 && address.front() == '"' && address.back() == '"') {
         address = address.substr(1, address.size() - 2);
