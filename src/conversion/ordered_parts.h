@@ -23,9 +23,9 @@ using PartProducer = std::function<bool(std::size_t part)>;
 // reused for every part it makes. Called on each thread.
 using ProducerFactory = std::function<PartProducer(LineWriter& out)>;
 
-// Makes parts 0 to count - 1 on up to `threads` threads at once, this one among them, and passes
-// their lines on to `out` in part order: the same bytes as making them one after another here.
-// A thread that runs ahead holds a few megabytes of its part at most, then waits for its turn.
+// Makes `count` parts, numbered from zero, on up to `threads` threads at once, this one among
+// them, and passes their lines on to `out` in part order: the same bytes as making them one after
+// another here. A thread that runs ahead holds 2 MiB of its part at most, then waits for its turn.
 // False when a part failed, with errno as the writer left it; an exception on any thread comes
 // out here.
 bool writePartsInOrder(std::size_t count, unsigned threads, const ProducerFactory& producerFor,
