@@ -29,7 +29,6 @@ public:
     // as `fileText`.
     explicit NicknameIndex(std::string_view fileText, std::size_t partBytes = kWholeFile);
 
-    bool defines(std::string_view nickname) const { return placeOf(nickname) != kNotDefined; }
     // Where `nickname` stands among the nicknames in the order first met, from 0; kNotDefined
     // when the file defines none.
     std::size_t placeOf(std::string_view nickname) const;

@@ -175,28 +175,27 @@ void VCardBuilder::writeEmails(std::string_view nickname, std::string_view addre
             property("EMAIL;TYPE=INTERNET", entry.text);
         } else if (NicknameIndex::sameNickname(entry.text, nickname)) {
             // A list naming itself adds nothing.
-        } else if (const std::optional<std::string_view> members = membersOf(entry.text)) {
-            // One level: the member's own mailboxes, never the nicknames it names in turn.
-            forEachAddress(*members, [&](const AddressEntry& member) {
-                if (member.isMailbox) property("EMAIL;TYPE=INTERNET", member.text);
-            });
-        } else if (!nicknames_.defines(entry.text)) {
+        } else if (const std::size_t place = nicknames_.placeOf(entry.text);
+                   place == NicknameIndex::kNotDefined) {
             // Words no nickname names are kept in the note rather than lost.
             notes_ += wordsNoted ? ", " : notes_.empty() ? "" : "\n";
             notes_ += entry.text;
             wordsNoted = true;
+        } else if (takesMembers(place)) {
+            // One level: the member's own mailboxes, never the nicknames it names in turn.
+            forEachAddress(nicknames_.addressesAt(place), [&](const AddressEntry& member) {
+                if (member.isMailbox) property("EMAIL;TYPE=INTERNET", member.text);
+            });
         }
     });
     propertyPerLine("EMAIL;TYPE=INTERNET", tag(NoteTag::OtherEmail), true);
 }
 
-std::optional<std::string_view> VCardBuilder::membersOf(std::string_view nickname) {
-    const std::size_t place = nicknames_.placeOf(nickname);
-    if (place == NicknameIndex::kNotDefined) return std::nullopt;
+bool VCardBuilder::takesMembers(std::size_t place) {
     if (takenBy_.empty()) takenBy_.resize(nicknames_.size());
-    if (takenBy_[place] == cardNumber_) return std::nullopt;
+    if (takenBy_[place] == cardNumber_) return false;
     takenBy_[place] = cardNumber_;
-    return nicknames_.addressesAt(place);
+    return true;
 }
 
 void VCardBuilder::writePhones() {

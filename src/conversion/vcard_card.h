@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,10 +34,9 @@ private:
     void writeNames(const RecordLineReader& record, std::string_view nickname,
                     std::string_view addresses);
     void writeEmails(std::string_view nickname, std::string_view addresses);
-    // The address list of the nickname a list names, the first time this card asks for it;
-    // none when the file defines no such nickname or the card took it already (a member named
-    // twice).
-    std::optional<std::string_view> membersOf(std::string_view nickname);
+    // Whether the card takes the addresses of the nickname at `place` in the index: only the
+    // first time it asks (a list may name a member twice).
+    bool takesMembers(std::size_t place);
     void writePhones();
     void writeAddress(std::string_view type, NoteTag street);
     void writeUid(std::string_view nickname, std::size_t record);
